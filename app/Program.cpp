@@ -1,0 +1,20 @@
+#include "Program.h"
+
+#include "Application.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+
+void CreateProgramForms(TApplication& application) {
+    application.CreateForm(Form1);
+    application.CreateForm(Form2);
+    application.CreateForm(Form3);
+    application.CreateForm(Form4);
+    application.CreateForm(Form5);
+    application.CreateForm(Form6);
+    application.CreateForm(Form7);
+}

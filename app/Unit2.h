@@ -1,0 +1,51 @@
+// The settings window: a key edit and a Shift box per inventory slot, save, back to
+// the main window, exit.
+#pragma once
+
+#include <array>
+
+#include "Button.h"
+#include "CheckBox.h"
+#include "Edit.h"
+#include "Form.h"
+#include "Image.h"
+#include "Label.h"
+#include "Panel.h"
+
+class TForm2 : public TForm {
+public:
+    explicit TForm2(TComponent* owner);
+
+    TLabel* Label15;
+    TLabel* Label16;
+    TLabel* Label17;
+    TImage* Image5;
+    TImage* Image6;
+    TImage* Image7;
+    TButton* Button1;
+    TPanel* FlatTitlebar1;
+    TEdit* FlatEdit1;
+    TEdit* FlatEdit2;
+    TEdit* FlatEdit3;
+    TEdit* FlatEdit4;
+    TEdit* FlatEdit5;
+    TEdit* FlatEdit6;
+    TCheckBox* FlatCheckBox1;
+    TCheckBox* FlatCheckBox2;
+    TCheckBox* FlatCheckBox3;
+    TCheckBox* FlatCheckBox4;
+    TCheckBox* FlatCheckBox5;
+    TCheckBox* FlatCheckBox6;
+
+    // Slot 1 to 6.
+    TEdit& KeyEdit(int slot) const { return *keyEdits_.at(size_t(slot - 1)); }
+    TCheckBox& ShiftBox(int slot) const { return *shiftBoxes_.at(size_t(slot - 1)); }
+
+    void FormCreate(TObject* Sender);
+
+private:
+    std::array<TEdit*, 6> keyEdits_{};
+    std::array<TCheckBox*, 6> shiftBoxes_{};
+};
+
+extern TForm2* Form2;

@@ -1,0 +1,14 @@
+// The missing-key message window: shown when a save finds a slot without a key.
+#pragma once
+
+#include "Button.h"
+#include "Form.h"
+
+class TForm5 : public TForm {
+public:
+    explicit TForm5(TComponent* owner);
+
+    TButton* FlatButton1;
+};
+
+extern TForm5* Form5;

@@ -1,0 +1,16 @@
+// The about window: product name, credits and version.
+#pragma once
+
+#include "Button.h"
+#include "Form.h"
+
+class TForm7 : public TForm {
+public:
+    explicit TForm7(TComponent* owner);
+
+    TButton* FlatButton1;
+
+    void FormCreate(TObject* Sender);
+};
+
+extern TForm7* Form7;

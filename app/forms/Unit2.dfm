@@ -1,0 +1,472 @@
+object Form2: TForm2
+  Left = 0
+  Top = 0
+  BorderStyle = bsNone
+  Caption = 'Kitbag Settings'
+  ClientHeight = 322
+  ClientWidth = 509
+  Color = clBtnFace
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'MS Sans Serif'
+  Position = poDesktopCenter
+  ActiveControl = FlatCheckBox1
+  OnCreate = FormCreate
+  object Image1: TImage
+    Left = -186
+    Top = -130
+    Width = 699
+    Height = 451
+    Stretch = True
+  end
+  object Image13: TImage
+    Left = 20
+    Top = 32
+    Width = 461
+    Height = 25
+    Stretch = True
+    Transparent = True
+  end
+  object Image3: TImage
+    Left = 224
+    Top = 16
+    Width = 73
+    Height = 57
+    Transparent = True
+  end
+  object Label1: TLabel
+    Left = 200
+    Top = 48
+    Width = 125
+    Height = 13
+    Caption = 'Kitbag Settings'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Image2: TImage
+    Left = 24
+    Top = 64
+    Width = 121
+    Height = 225
+    Transparent = True
+  end
+  object Label2: TLabel
+    Left = 72
+    Top = 120
+    Width = 8
+    Height = 16
+    Caption = '1'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label3: TLabel
+    Left = 120
+    Top = 120
+    Width = 8
+    Height = 16
+    Caption = '2'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label4: TLabel
+    Left = 72
+    Top = 176
+    Width = 8
+    Height = 16
+    Caption = '3'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label5: TLabel
+    Left = 120
+    Top = 176
+    Width = 8
+    Height = 16
+    Caption = '4'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label6: TLabel
+    Left = 72
+    Top = 224
+    Width = 8
+    Height = 16
+    Caption = '5'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label7: TLabel
+    Left = 120
+    Top = 224
+    Width = 8
+    Height = 16
+    Caption = '6'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Image4: TImage
+    Left = 160
+    Top = 72
+    Width = 321
+    Height = 185
+    Stretch = True
+    Transparent = True
+  end
+  object Label8: TLabel
+    Left = 288
+    Top = 72
+    Width = 46
+    Height = 13
+    Caption = 'Hotkeys'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label9: TLabel
+    Left = 192
+    Top = 104
+    Width = 181
+    Height = 16
+    Caption = '  1 :::                   Shift +'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label10: TLabel
+    Left = 192
+    Top = 128
+    Width = 181
+    Height = 16
+    Caption = '  2 :::                   Shift +'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label11: TLabel
+    Left = 192
+    Top = 152
+    Width = 181
+    Height = 16
+    Caption = '  3 :::                   Shift +'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label12: TLabel
+    Left = 192
+    Top = 176
+    Width = 181
+    Height = 16
+    Caption = '  4 :::                   Shift +'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label13: TLabel
+    Left = 192
+    Top = 200
+    Width = 181
+    Height = 16
+    Caption = '  5 :::                   Shift +'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label14: TLabel
+    Left = 192
+    Top = 224
+    Width = 181
+    Height = 16
+    Caption = '  6 :::                   Shift +'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -13
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Image5: TImage
+    Left = 36
+    Top = 272
+    Width = 117
+    Height = 25
+    Cursor = crHandPoint
+    Stretch = True
+    Transparent = True
+  end
+  object Image6: TImage
+    Left = 196
+    Top = 272
+    Width = 117
+    Height = 25
+    Stretch = True
+    Transparent = True
+  end
+  object Image7: TImage
+    Left = 356
+    Top = 272
+    Width = 117
+    Height = 25
+    Cursor = crHandPoint
+    Stretch = True
+    Transparent = True
+  end
+  object Label15: TLabel
+    Left = 40
+    Top = 277
+    Width = 105
+    Height = 19
+    Cursor = crHandPoint
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'Save Settings'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label16: TLabel
+    Left = 210
+    Top = 277
+    Width = 88
+    Height = 13
+    Caption = 'Go to Mainform'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clSilver
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label17: TLabel
+    Left = 368
+    Top = 277
+    Width = 96
+    Height = 13
+    Cursor = crHandPoint
+    Caption = 'Exit Kitbag'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object FlatEdit1: TEdit
+    Left = 384
+    Top = 104
+    Width = 33
+    Height = 19
+    Color = clBlack
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clRed
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    MaxLength = 1
+    TabOrder = 1
+    Text = 'W'
+  end
+  object FlatEdit2: TEdit
+    Left = 384
+    Top = 128
+    Width = 33
+    Height = 19
+    Color = clBlack
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clRed
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    MaxLength = 1
+    TabOrder = 2
+    Text = 'E'
+  end
+  object FlatEdit3: TEdit
+    Left = 384
+    Top = 152
+    Width = 33
+    Height = 19
+    Color = clBlack
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clRed
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    MaxLength = 1
+    TabOrder = 3
+    Text = 'D'
+  end
+  object FlatEdit4: TEdit
+    Left = 384
+    Top = 176
+    Width = 33
+    Height = 19
+    Color = clBlack
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clRed
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    MaxLength = 1
+    TabOrder = 4
+    Text = 'S'
+  end
+  object FlatEdit5: TEdit
+    Left = 384
+    Top = 200
+    Width = 33
+    Height = 19
+    Color = clBlack
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clRed
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    MaxLength = 1
+    TabOrder = 5
+    Text = 'C'
+  end
+  object FlatEdit6: TEdit
+    Left = 384
+    Top = 224
+    Width = 33
+    Height = 19
+    Color = clBlack
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clRed
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    MaxLength = 1
+    TabOrder = 6
+    Text = 'X'
+  end
+  object Button1: TButton
+    Left = 16
+    Top = 8
+    Width = 25
+    Height = 1
+    Caption = 'Button1'
+    TabOrder = 0
+  end
+  object FlatTitlebar1: TPanel
+    Left = 8
+    Top = 0
+    Width = 489
+    Height = 17
+    BevelOuter = bvNone
+    Caption = ''
+    Color = clBlack
+    TabOrder = 7
+  end
+  object FlatCheckBox1: TCheckBox
+    Left = 304
+    Top = 104
+    Width = 17
+    Height = 17
+    Caption = ''
+    Checked = True
+    TabOrder = 8
+    TabStop = True
+  end
+  object FlatCheckBox2: TCheckBox
+    Left = 304
+    Top = 128
+    Width = 17
+    Height = 17
+    Caption = ''
+    Checked = True
+    TabOrder = 9
+    TabStop = True
+  end
+  object FlatCheckBox3: TCheckBox
+    Left = 304
+    Top = 152
+    Width = 17
+    Height = 17
+    Caption = ''
+    Checked = True
+    TabOrder = 10
+    TabStop = True
+  end
+  object FlatCheckBox4: TCheckBox
+    Left = 304
+    Top = 176
+    Width = 17
+    Height = 17
+    Caption = ''
+    Checked = True
+    TabOrder = 11
+    TabStop = True
+  end
+  object FlatCheckBox5: TCheckBox
+    Left = 304
+    Top = 200
+    Width = 17
+    Height = 17
+    Caption = ''
+    Checked = True
+    TabOrder = 12
+    TabStop = True
+  end
+  object FlatCheckBox6: TCheckBox
+    Left = 304
+    Top = 224
+    Width = 17
+    Height = 17
+    Caption = ''
+    Checked = True
+    TabOrder = 13
+    TabStop = True
+  end
+end

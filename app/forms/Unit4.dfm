@@ -1,0 +1,86 @@
+object Form4: TForm4
+  Left = 0
+  Top = 0
+  BorderStyle = bsNone
+  Caption = 'Kitbag'
+  ClientHeight = 126
+  ClientWidth = 212
+  Color = clBtnFace
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'MS Sans Serif'
+  Position = poDesktopCenter
+  OnCreate = FormCreate
+  object Image1: TImage
+    Left = -477
+    Top = -310
+    Width = 699
+    Height = 451
+    Stretch = True
+  end
+  object Label1: TLabel
+    Left = 32
+    Top = 16
+    Width = 150
+    Height = 13
+    Caption = 'From now on, the Hotkeys'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Label2: TLabel
+    Left = 72
+    Top = 32
+    Width = 72
+    Height = 13
+    Caption = 'are working.'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+  end
+  object Image20: TImage
+    Left = 79
+    Top = 61
+    Width = 57
+    Height = 49
+    Cursor = crHandPoint
+    Stretch = True
+    Transparent = True
+  end
+  object Label3: TLabel
+    Left = 72
+    Top = 96
+    Width = 71
+    Height = 13
+    Caption = 'Hide window'
+    Font.Charset = ANSI_CHARSET
+    Font.Color = clWhite
+    Font.Height = -11
+    Font.Name = 'Verdana'
+    ParentFont = False
+    Transparent = True
+    Visible = False
+  end
+  object PopupMenu1: TPopupMenu
+    MenuAnimation = [maLeftToRight]
+    object ShowMainmenu1: TMenuItem
+      Caption = 'Show Settings'
+    end
+    object ExitKitbag1: TMenuItem
+      Caption = 'Show Mainmenu'
+    end
+    object N1: TMenuItem
+      Caption = '-'
+    end
+    object ExitKitbag2: TMenuItem
+      Caption = 'Exit Kitbag'
+    end
+  end
+end

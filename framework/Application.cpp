@@ -1,0 +1,192 @@
+#include "Application.h"
+
+#include "Exceptions.h"
+#include "Form.h"
+#include "HandleCounts.h"
+#include "StandardClasses.h"
+#include "TextConversion.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+constexpr const char* kWindowClass = "TApplication";
+}
+
+TApplication::TApplication() : TComponent(nullptr) {
+    Application = this;
+    RegisterStandardClasses();
+}
+
+TApplication::~TApplication() {
+    DestroyComponents();
+    if (handle_) {
+        DestroyWindow(handle_);
+        handle_ = nullptr;
+        HandleCounts::Released(HandleKind::Window);
+    }
+    if (Application == this) Application = nullptr;
+}
+
+void TApplication::Initialize() {
+    if (handle_) return;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA cls{};
+    cls.cbSize = sizeof(cls);
+    if (!GetClassInfoExA(instance, kWindowClass, &cls)) {
+        cls = {};
+        cls.cbSize = sizeof(cls);
+        cls.lpfnWndProc = &AppWndProc;
+        cls.hInstance = instance;
+        cls.hIcon = LoadIconA(instance, "MAINICON");
+        cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        cls.lpszClassName = kWindowClass;
+        RegisterClassExA(&cls);
+    }
+    // Zero size: it carries the taskbar entry and is never seen.
+    int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    handle_ = CreateWindowExA(0, kWindowClass, Title.c_str(),
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                              x, y, 0, 0, nullptr, nullptr, instance, this);
+    if (!handle_) throw EInvalidOperation("Anwendungsfenster kann nicht erzeugt werden");
+    HandleCounts::Acquired(HandleKind::Window);
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, msg, wParam, lParam);
+    TMessage message{msg, wParam, lParam, 0};
+    try {
+        self->WndProc(message);
+    } catch (...) {
+        ShowCurrentException();
+    }
+    return message.Result;
+}
+
+void TApplication::WndProc(TMessage& message) {
+    // Hooks may unhook themselves while they run, so walk over a copy.
+    auto hooks = hooks_;
+    for (auto& [id, hook] : hooks)
+        if (hook(message)) return;
+    switch (message.Msg) {
+        case WM_CLOSE:
+            if (mainForm_) mainForm_->Close();
+            return;
+        case WM_SYSCOMMAND:
+            switch (message.WParam & 0xFFF0) {
+                case SC_MINIMIZE: Minimize(); return;
+                case SC_RESTORE: Restore(); return;
+                default: break;
+            }
+            break;
+        case WM_ENDSESSION:
+            if (message.WParam) Terminate();
+            return;
+        default: break;
+    }
+    message.Result = DefWindowProcA(handle_, message.Msg, message.WParam, message.LParam);
+}
+
+int TApplication::HookMainWindow(THook hook) {
+    int id = nextHookId_++;
+    hooks_.emplace_back(id, std::move(hook));
+    return id;
+}
+
+void TApplication::UnhookMainWindow(int id) {
+    std::erase_if(hooks_, [id](const auto& entry) { return entry.first == id; });
+}
+
+void TApplication::Run() {
+    if (!handle_) Initialize();
+    if (mainForm_) {
+        ShowWindow(handle_, SW_SHOWNOACTIVATE);
+        if (ShowMainForm) mainForm_->Show();
+        while (!terminated_) HandleMessage();
+    }
+    DestroyComponents();
+}
+
+void TApplication::HandleMessage() {
+    MSG msg;
+    BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+        terminated_ = true;
+        return;
+    }
+    ProcessMessage(msg);
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            PostQuitMessage(int(msg.wParam));  // the main loop must see it too
+            return;
+        }
+        ProcessMessage(msg);
+    }
+}
+
+bool TApplication::IsTabKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    HWND window = msg.hwnd;
+    TWinControl* control = nullptr;
+    while (window && !(control = TWinControl::FromHandle(window))) window = GetParent(window);
+    if (!control) return false;
+    TCustomForm* form = control->ParentForm();
+    if (!form) return false;
+    TWinControl* focused = TWinControl::FromHandle(GetFocus());
+    form->SelectNext(focused, GetKeyState(VK_SHIFT) >= 0);
+    return true;
+}
+
+void TApplication::ProcessMessage(MSG& msg) {
+    try {
+        if (IsTabKey(msg)) return;
+    } catch (...) {
+        ShowCurrentException();
+        return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+void TApplication::Terminate() {
+    if (terminated_) return;
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void TApplication::Minimize() {
+    if (handle_ && !IsIconic(handle_)) ShowWindow(handle_, SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+    if (handle_ && IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
+}
+
+void TApplication::Notification(TComponent* component) {
+    if (component == mainForm_) mainForm_ = nullptr;
+}
+
+void TApplication::ShowException(const std::string& message) {
+    std::wstring text = Utf8ToWide(message), title = Utf8ToWide(Title);
+    HWND owner = GetActiveWindow();
+    MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void TApplication::ShowCurrentException() {
+    std::string text;
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        text = error.what();
+    } catch (...) {
+        text = "Unbekannter Fehler";
+    }
+    if (Application) Application->ShowException(text);
+}

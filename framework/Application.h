@@ -1,0 +1,72 @@
+// The application object: the application window that carries the taskbar entry, the
+// forms it owns, the message loop and the reporting of errors that escape a handler.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Component.h"
+#include "Messages.h"
+
+class TCustomForm;
+
+class TApplication : public TComponent {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    // Creates the application window.
+    void Initialize();
+    // Creates a form owned by the application; the first one becomes the main form.
+    template <class T>
+    void CreateForm(T*& reference) {
+        T* form = new T(this);
+        reference = form;
+        if (!mainForm_) mainForm_ = form;
+    }
+    // Shows the main form and runs the message loop until Terminate, then destroys the
+    // forms.
+    void Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    void Minimize();
+    void Restore();
+    void ProcessMessages();
+    // Waits for and handles one message.
+    void HandleMessage();
+
+    HWND Handle() const { return handle_; }
+    TCustomForm* MainForm() const { return mainForm_; }
+    bool ShowMainForm = true;
+    std::string Title = "Kitbag";
+
+    // A hook sees every message of the application window before the application does;
+    // it answers true when it has handled the message.
+    using THook = std::function<bool(TMessage&)>;
+    int HookMainWindow(THook hook);
+    void UnhookMainWindow(int id);
+
+    void ShowException(const std::string& message);
+    // Reports the exception being handled; for catch blocks at every callback boundary.
+    static void ShowCurrentException();
+
+    void Notification(TComponent* component) override;
+
+private:
+    static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    void WndProc(TMessage& message);
+    bool IsTabKey(const MSG& msg);
+    void ProcessMessage(MSG& msg);
+
+    HWND handle_ = nullptr;
+    TCustomForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+    std::vector<std::pair<int, THook>> hooks_;
+    int nextHookId_ = 1;
+};
+
+extern TApplication* Application;

@@ -1,0 +1,69 @@
+#include "Bitmap.h"
+
+#include "Exceptions.h"
+
+TBitmap::~TBitmap() { Release(); }
+
+void TBitmap::Release() {
+    canvas_.SetHandle(nullptr);
+    if (dc_) {
+        SelectObject(dc_->Get(), originalBitmap_);
+        dc_.reset();
+    }
+    bitmap_.Reset();
+    bits_ = nullptr;
+    width_ = height_ = 0;
+}
+
+void TBitmap::SetSize(int width, int height) {
+    Release();
+    if (width <= 0 || height <= 0) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!section) throw EInvalidOperation("Bitmap kann nicht erzeugt werden");
+    bitmap_.Reset(section);
+    bits_ = static_cast<std::uint32_t*>(bits);
+    width_ = width;
+    height_ = height;
+}
+
+TCanvas& TBitmap::Canvas() {
+    if (!dc_ && bitmap_) {
+        dc_ = std::make_unique<MemoryDC>(nullptr);
+        originalBitmap_ = SelectObject(dc_->Get(), bitmap_.Get());
+        canvas_.SetHandle(dc_->Get());
+    }
+    return canvas_;
+}
+
+void TBitmap::AssignHandle(HBITMAP source) {
+    BITMAP info{};
+    if (!source || !GetObjectA(source, sizeof(info), &info))
+        throw EInvalidOperation("Ungültiges Bitmap");
+    SetSize(info.bmWidth, info.bmHeight);
+    MemoryDC sourceDC(nullptr);
+    SelectedObject selected(sourceDC.Get(), source);
+    BitBlt(Canvas().Handle(), 0, 0, width_, height_, sourceDC.Get(), 0, 0, SRCCOPY);
+}
+
+void TBitmap::LoadFromResourceName(const std::string& name) {
+    HANDLE loaded = LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0,
+                               LR_CREATEDIBSECTION);
+    if (!loaded) throw EReadError(FormatMessageText("Ressource %s nicht gefunden", name));
+    BitmapHandle owned{static_cast<HBITMAP>(loaded)};
+    AssignHandle(owned.Get());
+}
+
+COLORREF TBitmap::Pixel(int x, int y) const {
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+    GdiFlush();
+    std::uint32_t bgra = bits_[size_t(y) * size_t(width_) + size_t(x)];
+    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+}

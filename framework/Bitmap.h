@@ -1,0 +1,41 @@
+// A bitmap the program owns: a 32-bit top-down DIB section with a canvas on a memory DC.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "GdiHandles.h"
+#include "Graphics.h"
+
+class TBitmap {
+public:
+    TBitmap() = default;
+    ~TBitmap();
+    TBitmap(const TBitmap&) = delete;
+    TBitmap& operator=(const TBitmap&) = delete;
+
+    bool Empty() const { return !bitmap_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetSize(int width, int height);
+    // A BITMAP resource of the running program.
+    void LoadFromResourceName(const std::string& name);
+    // Copies a device-dependent or DIB bitmap handle the caller keeps owning.
+    void AssignHandle(HBITMAP source);
+    COLORREF Pixel(int x, int y) const;
+    TCanvas& Canvas();
+    HBITMAP Handle() const { return bitmap_.Get(); }
+
+private:
+    void Release();
+
+    int width_ = 0, height_ = 0;
+    BitmapHandle bitmap_;
+    std::uint32_t* bits_ = nullptr;
+    std::unique_ptr<MemoryDC> dc_;
+    HGDIOBJ originalBitmap_ = nullptr;
+    TCanvas canvas_;
+};

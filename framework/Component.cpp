@@ -1,0 +1,72 @@
+#include "Component.h"
+
+#include <algorithm>
+
+#include "Exceptions.h"
+
+TComponent::TComponent(TComponent* owner) {
+    if (owner) owner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+    state_ |= csDestroying;
+    DestroyComponents();
+    if (owner_) owner_->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents() {
+    // Last created, first destroyed, so later components may rely on earlier ones.
+    while (!components_.empty()) {
+        TComponent* last = components_.back();
+        RemoveComponent(last);
+        delete last;
+    }
+}
+
+void TComponent::InsertComponent(TComponent* component) {
+    components_.push_back(component);
+    component->owner_ = this;
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+    auto at = std::find(components_.begin(), components_.end(), component);
+    if (at == components_.end()) return;
+    components_.erase(at);
+    component->owner_ = nullptr;
+    Notification(component);
+    for (TComponent* other : components_) other->Notification(component);
+}
+
+void TComponent::SetName(const std::string& name) { name_ = name; }
+
+TComponent* TComponent::FindComponent(const std::string& name) const {
+    for (TComponent* component : components_)
+        if (component->name_ == name) return component;
+    return nullptr;
+}
+
+void TComponent::Loaded() { state_ &= ~(csLoading | csReading); }
+
+bool TComponent::SetProperty(const std::string& name, const TPropValue& value, TReader&) {
+    if (name == "Tag") {
+        Tag = value.AsInteger();
+        return true;
+    }
+    return false;
+}
+
+void TComponent::ReadChild(TComponent* child) {
+    throw EReadError(FormatMessageText("%s kann keine untergeordneten Objekte haben", name_) +
+                     " (" + child->Name() + ")");
+}
+
+void TComponent::Notification(TComponent*) {}
+
+void TComponent::PublishMethod(const std::string& name, TPublishedMethod method) {
+    methods_[name] = std::move(method);
+}
+
+const TComponent::TPublishedMethod* TComponent::FindMethod(const std::string& name) const {
+    auto at = methods_.find(name);
+    return at == methods_.end() ? nullptr : &at->second;
+}

@@ -1,0 +1,71 @@
+// Components: named objects with an owner that destroys them, the loading state and
+// the handlers a root component (a form) publishes for its description's events.
+#pragma once
+
+#include <map>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "Exceptions.h"
+#include "PropValue.h"
+#include "Types.h"
+
+constexpr unsigned csLoading = 1, csReading = 2, csDesigning = 4, csDestroying = 8;
+
+class TReader;
+
+class TComponent : public TObject {
+public:
+    explicit TComponent(TComponent* owner);
+    ~TComponent() override;
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    const std::string& Name() const { return name_; }
+    virtual void SetName(const std::string& name);
+    TComponent* Owner() const { return owner_; }
+    int ComponentCount() const { return int(components_.size()); }
+    TComponent* Components(int index) const { return components_.at(size_t(index)); }
+    TComponent* FindComponent(const std::string& name) const;
+    unsigned ComponentState() const { return state_; }
+    int Tag = 0;
+
+    // Reading from a description: the reader sets the loading state, then properties in
+    // the order they are written, then calls Loaded once every component has been read.
+    void BeginLoading() { state_ |= csLoading | csReading; }
+    virtual void Loaded();
+    // Answers false for a property this class does not know.
+    virtual bool SetProperty(const std::string& name, const TPropValue& value, TReader& reader);
+    // A nested object of the description that is not a child control (menu items).
+    virtual void ReadChild(TComponent* child);
+
+    // Another component owned by the same owner is going away.
+    virtual void Notification(TComponent* component);
+
+    using TPublishedMethod = std::variant<TNotifyEvent, TMouseEvent, TMouseMoveEvent>;
+    void PublishMethod(const std::string& name, TPublishedMethod method);
+    const TPublishedMethod* FindMethod(const std::string& name) const;
+
+protected:
+    void SetDestroying() { state_ |= csDestroying; }
+    void DestroyComponents();
+
+private:
+    void InsertComponent(TComponent* component);
+    void RemoveComponent(TComponent* component);
+
+    std::string name_;
+    TComponent* owner_ = nullptr;
+    std::vector<TComponent*> components_;
+    unsigned state_ = 0;
+    std::map<std::string, TPublishedMethod> methods_;
+};
+
+// The owned component of the given name and class; throws if there is none.
+template <class T>
+T& ComponentAs(const TComponent& owner, const std::string& name) {
+    T* found = dynamic_cast<T*>(owner.FindComponent(name));
+    if (!found) throw EInvalidOperation(FormatMessageText("Komponente %s nicht gefunden", name));
+    return *found;
+}

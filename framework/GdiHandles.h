@@ -1,0 +1,103 @@
+// Move-only owners of GDI handles. Each live handle is counted, so a test can show that
+// a round trip gives back everything it took.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+#include "HandleCounts.h"
+
+template <class Handle>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle_(handle) {
+        if (handle_) HandleCounts::Acquired(HandleKind::GdiObject);
+    }
+    ~GdiObject() { Reset(); }
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            handle_ = std::exchange(other.handle_, nullptr);
+        }
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    void Reset(Handle handle = nullptr) {
+        if (handle_) {
+            DeleteObject(handle_);
+            HandleCounts::Released(HandleKind::GdiObject);
+        }
+        handle_ = handle;
+        if (handle_) HandleCounts::Acquired(HandleKind::GdiObject);
+    }
+    // Hands the handle to someone else (the system, for a window region).
+    Handle Release() {
+        if (handle_) HandleCounts::Released(HandleKind::GdiObject);
+        return std::exchange(handle_, nullptr);
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using FontHandle = GdiObject<HFONT>;
+using PenHandle = GdiObject<HPEN>;
+using BrushHandle = GdiObject<HBRUSH>;
+using BitmapHandle = GdiObject<HBITMAP>;
+using RegionHandle = GdiObject<HRGN>;
+
+// A memory device context, deleted when it goes out of scope.
+class MemoryDC {
+public:
+    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
+        if (dc_) HandleCounts::Acquired(HandleKind::GdiObject);
+    }
+    ~MemoryDC() {
+        if (dc_) {
+            DeleteDC(dc_);
+            HandleCounts::Released(HandleKind::GdiObject);
+        }
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// A window's client-area device context, released when it goes out of scope.
+class ClientDC {
+public:
+    explicit ClientDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~ClientDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    ClientDC(const ClientDC&) = delete;
+    ClientDC& operator=(const ClientDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Selects an object into a device context and puts the previous one back afterwards.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() { SelectObject(dc_, previous_); }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};

@@ -1,0 +1,31 @@
+// A windowless picture: drawn at its natural size or stretched to its box, and with
+// Transparent set, every pixel of the picture's bottom-left colour is left out.
+#pragma once
+
+#include <memory>
+
+#include "Bitmap.h"
+#include "GraphicControl.h"
+
+class TImage : public TGraphicControl {
+public:
+    explicit TImage(TComponent* owner);
+
+    // The picture; several images may share one.
+    TBitmap& Picture();
+    void SetPicture(std::shared_ptr<TBitmap> picture);
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool value);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool value);
+
+    bool SetProperty(const std::string& name, const TPropValue& value, TReader& reader) override;
+
+protected:
+    void Paint() override;
+
+private:
+    std::shared_ptr<TBitmap> picture_;
+    bool stretch_ = false;
+    bool transparent_ = false;
+};

@@ -1,0 +1,41 @@
+// Reads a form description: a tree of "object Name: TClass ... end" blocks whose lines
+// set properties in order. Components are created through the class registry.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Component.h"
+
+class TReader {
+public:
+    explicit TReader(TComponent& root) : root_(root) {}
+    // Reads the description into the root and the components it creates (owned by the
+    // root), then calls Loaded on all of them, the root first.
+    void ReadRoot(std::string_view description);
+
+    TComponent& Root() const { return root_; }
+    TNotifyEvent NotifyMethod(const TPropValue& value) const;
+    TMouseEvent MouseMethod(const TPropValue& value) const;
+    TMouseMoveEvent MouseMoveMethod(const TPropValue& value) const;
+
+private:
+    template <class T>
+    T Method(const TPropValue& value) const;
+
+    TComponent& root_;
+};
+
+using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
+
+namespace ClassRegistry {
+void Register(const std::string& className, TComponentFactory factory);
+TComponent* Create(const std::string& className, TComponent* owner);
+}  // namespace ClassRegistry
+
+template <class T>
+void RegisterClass(const std::string& className) {
+    ClassRegistry::Register(className, [](TComponent* owner) { return new T(owner); });
+}

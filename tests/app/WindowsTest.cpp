@@ -1,0 +1,81 @@
+// The seven windows as the program creates them: order, main window, names and places.
+#include <gtest/gtest.h>
+
+#include "HandleCounts.h"
+#include "Memo.h"
+#include "Program.h"
+#include "TestSupport.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+
+namespace {
+
+RECT ChildRect(TWinControl& control) {
+    RECT rect;
+    GetWindowRect(control.Handle(), &rect);
+    MapWindowPoints(nullptr, GetParent(control.Handle()), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST(Windows, AreCreatedInOrderWithTheirControlsWhereTheLayoutPutsThem) {
+    long windows = HandleCounts::Live(HandleKind::Window);
+    long gdi = HandleCounts::Live(HandleKind::GdiObject);
+    {
+        TApplication application;
+        application.Initialize();
+        CreateProgramForms(application);
+        EXPECT_EQ(application.MainForm(), Form1);
+        ASSERT_EQ(application.ComponentCount(), 7);
+        TComponent* order[] = {Form1, Form2, Form3, Form4, Form5, Form6, Form7};
+        for (int i = 0; i < 7; ++i) EXPECT_EQ(application.Components(i), order[i]);
+
+        EXPECT_EQ(Form1->ClientWidth(), 360);
+        EXPECT_EQ(Form1->ClientHeight(), 173);
+        EXPECT_EQ(Form2->ClientWidth(), 509);
+        EXPECT_EQ(Form2->ClientHeight(), 322);
+        EXPECT_EQ(Form3->Left(), 390);
+        EXPECT_EQ(Form3->Top(), 280);
+        EXPECT_EQ(Form3->Width(), 268);
+        EXPECT_EQ(Form3->Height(), 424);
+        EXPECT_EQ(Form3->Caption(), "Form3");
+        EXPECT_EQ(Form4->ClientWidth(), 212);
+        EXPECT_EQ(Form5->ClientWidth(), 313);
+        EXPECT_EQ(Form6->ClientHeight(), 162);
+        EXPECT_EQ(Form7->ClientHeight(), 304);
+
+        for (int slot = 1; slot <= 6; ++slot) {
+            RECT edit = ChildRect(Form2->KeyEdit(slot));
+            EXPECT_EQ(edit.left, 384);
+            EXPECT_EQ(edit.top, 104 + 24 * (slot - 1));
+            EXPECT_EQ(edit.right - edit.left, 33);
+            EXPECT_EQ(Form2->KeyEdit(slot).MaxLength(), 1);
+            RECT box = ChildRect(Form2->ShiftBox(slot));
+            EXPECT_EQ(box.left, 304);
+            EXPECT_EQ(box.top, 104 + 24 * (slot - 1));
+            EXPECT_TRUE(Form2->ShiftBox(slot).Checked());
+        }
+        EXPECT_EQ(Form2->KeyEdit(1).Text(), "W");
+        EXPECT_EQ(Form2->KeyEdit(6).Text(), "X");
+        EXPECT_EQ(Form2->ActiveControl(), Form2->FlatCheckBox1);
+        EXPECT_EQ(Form2->Label16->Font().Color(), clSilver);
+        EXPECT_EQ(Form3->Memo1->Lines().Lines(), std::vector<std::string>{"Memo1"});
+        ASSERT_EQ(Form4->PopupMenu1->Items().Count(), 4);
+        EXPECT_EQ(Form4->ShowMainmenu1->Caption(), "Show Settings");
+        EXPECT_EQ(Form4->ExitKitbag1->Caption(), "Show Mainmenu");
+        EXPECT_TRUE(Form4->N1->IsSeparator());
+        EXPECT_FALSE(Form4->Label3->Visible());
+        EXPECT_EQ(Form7->FlatButton1->Caption(), "OK");
+        EXPECT_FALSE(Form1->Timer1->Enabled() && Form1->Timer2->Enabled());
+        for (TCustomForm* form : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form2)})
+            EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    }
+    EXPECT_EQ(HandleCounts::Live(HandleKind::Window), windows);
+    EXPECT_EQ(HandleCounts::Live(HandleKind::GdiObject), gdi);
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+// Windowless controls: the parent hit-tests them for the mouse and paints them in
+// order; a transparent picture leaves out its bottom-left colour.
+#include <gtest/gtest.h>
+
+#include "Bitmap.h"
+#include "Image.h"
+#include "Label.h"
+#include "TestSupport.h"
+
+namespace {
+
+class ControlTest : public ::testing::Test {
+protected:
+    void SetUp() override { application.Initialize(); }
+
+    // What the form's client area looks like, painted off screen.
+    static COLORREF PixelOf(TCustomForm& form, int x, int y) {
+        TBitmap shot;
+        shot.SetSize(form.ClientWidth(), form.ClientHeight());
+        RECT all = form.ClientRect();
+        form.PaintBackgroundAndControls(shot.Canvas().Handle(), all);
+        return shot.Pixel(x, y);
+    }
+
+    TApplication application;
+};
+
+TEST_F(ControlTest, TheTopmostEnabledWindowlessControlUnderTheMouseGetsTheClick) {
+    std::string clicks;
+    TestForm form(&application, R"(
+object Clicks: TTestForm
+  ClientWidth = 100
+  ClientHeight = 100
+  object Under: TLabel
+    AutoSize = False
+    Width = 50
+    Height = 50
+    OnClick = UnderClick
+  end
+  object Over: TLabel
+    Left = 25
+    Top = 25
+    AutoSize = False
+    Width = 50
+    Height = 50
+    OnClick = OverClick
+  end
+end)",
+                  [&](TestForm& self) {
+                      self.PublishMethod("UnderClick", TNotifyEvent([&](TObject*) { clicks += "U"; }));
+                      self.PublishMethod("OverClick", TNotifyEvent([&](TObject*) { clicks += "O"; }));
+                  });
+    HWND window = form.Handle();
+    auto click = [&](int x, int y) {
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    };
+    click(30, 30);  // both lie here; the later one is on top
+    click(10, 10);
+    click(90, 90);  // neither
+    EXPECT_EQ(clicks, "OU");
+    ComponentAs<TLabel>(form, "Over").SetEnabled(false);
+    click(30, 30);
+    EXPECT_EQ(clicks, "OUU");
+    // Pressed on one control and released outside it is no click.
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(90, 90));
+    EXPECT_EQ(clicks, "OUU");
+}
+
+TEST_F(ControlTest, ATransparentPictureLeavesOutItsBottomLeftColour) {
+    TestForm form(&application, R"(
+object Pictures: TTestForm
+  ClientWidth = 40
+  ClientHeight = 20
+  Color = 16711680
+  object Clear: TImage
+    Width = 20
+    Height = 20
+    Stretch = True
+    Transparent = True
+  end
+  object Solid: TImage
+    Left = 20
+    Width = 20
+    Height = 20
+    Stretch = True
+  end
+end)");
+    auto picture = std::make_shared<TBitmap>();
+    picture->SetSize(2, 2);
+    TCanvas& canvas = picture->Canvas();
+    canvas.Brush.SetColor(clWhite);
+    canvas.FillRect({0, 0, 2, 2});
+    canvas.Brush.SetColor(clRed);
+    canvas.FillRect({1, 0, 2, 1});  // top right red, the rest white
+    ComponentAs<TImage>(form, "Clear").SetPicture(picture);
+    ComponentAs<TImage>(form, "Solid").SetPicture(picture);
+    const COLORREF blue = RGB(0, 0, 255), red = RGB(255, 0, 0), white = RGB(255, 255, 255);
+    EXPECT_EQ(PixelOf(form, 2, 15), blue);   // white left out: the form shows through
+    EXPECT_EQ(PixelOf(form, 15, 2), red);    // stretched: the red quarter is 10x10
+    // Not transparent: white stays white (far corners, clear of any smoothing).
+    EXPECT_EQ(PixelOf(form, 21, 18), white);
+    EXPECT_EQ(PixelOf(form, 38, 1), red);
+}
+
+TEST_F(ControlTest, ALabelSizesItselfToItsTextUnlessFixed) {
+    TestForm form(&application, R"(
+object Labels: TTestForm
+  object Auto: TLabel
+    Caption = 'A'
+  end
+  object Fixed: TLabel
+    AutoSize = False
+    Width = 30
+    Height = 13
+    Caption = 'A'
+  end
+end)");
+    auto& automatic = ComponentAs<TLabel>(form, "Auto");
+    auto& fixed = ComponentAs<TLabel>(form, "Fixed");
+    int narrow = automatic.Width();
+    EXPECT_GT(narrow, 0);
+    EXPECT_GT(automatic.Height(), 0);
+    automatic.SetCaption("A much longer caption");
+    fixed.SetCaption("A much longer caption");
+    EXPECT_GT(automatic.Width(), narrow * 5);
+    EXPECT_EQ(fixed.Width(), 30);
+    automatic.SetCaption("");
+    EXPECT_GT(automatic.Height(), 0);  // an empty label keeps the height of a blank
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// String lists: line breaks on reading and writing, and the file errors in German.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "Exceptions.h"
+#include "StringList.h"
+#include "TestSupport.h"
+#include "TextConversion.h"
+
+namespace {
+
+std::vector<std::string> Split(std::string_view text) {
+    TStringList list;
+    list.SetText(text);
+    return list.Lines();
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(StringList, EachOfCrLfLfAndCrEndsALine) {
+    EXPECT_EQ(Split("W\r\nE\nD\rS"), (Lines{"W", "E", "D", "S"}));
+    EXPECT_EQ(Split("W\r\n"), (Lines{"W"}));
+    EXPECT_EQ(Split("\r\n\r\nX"), (Lines{"", "", "X"}));
+    EXPECT_EQ(Split("A\n\rB"), (Lines{"A", "", "B"}));  // LF then CR are two breaks
+    EXPECT_EQ(Split("A\r\r\nB\r"), (Lines{"A", "", "B"}));
+    EXPECT_EQ(Split(""), Lines{});
+    EXPECT_EQ(Split(std::string("N\0L\r\nx", 6)), (Lines{std::string("N\0L", 3), "x"}));
+}
+
+TEST(StringList, WritesCrLfAfterEveryLineAndReadsPastTheEndAsEmpty) {
+    TStringList list;
+    list.Add("W");
+    list.Add("");
+    list.Add("0");
+    EXPECT_EQ(list.Text(), "W\r\n\r\n0\r\n");
+    EXPECT_EQ(list[1], "");
+    EXPECT_EQ(list[3], "");
+    EXPECT_EQ(list[-1], "");
+    int changes = 0;
+    list.OnChange = [&](TObject*) { ++changes; };
+    list.Clear();
+    list.Clear();
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(StringListFile, SavesExactBytesAndLoadsThemBack) {
+    TempFolder folder;
+    std::wstring file = folder.File(L"Settings.ini");
+    TStringList list;
+    list.SetText("W\nE\r0");
+    list.SaveToFile(file);
+    EXPECT_EQ(ReadBytes(file), "W\r\nE\r\n0\r\n");
+    TStringList loaded;
+    loaded.Add("old");
+    loaded.LoadFromFile(file);
+    EXPECT_EQ(loaded.Lines(), (Lines{"W", "E", "0"}));
+}
+
+TEST(StringListFile, AFileThatCannotBeOpenedGivesTheGermanError) {
+    TempFolder folder;
+    std::wstring file = folder.File(L"missing.ini");
+    TStringList list;
+    list.Add("kept");
+    try {
+        list.LoadFromFile(file);
+        FAIL() << "no error";
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(error.what(), "Datei " + WideToUtf8(file) + " kann nicht geöffnet werden");
+    }
+    EXPECT_EQ(list.Lines(), Lines{"kept"});
+}
+
+TEST(StringListFile, AFailedSaveGivesTheGermanErrorAndKeepsTheOldFile) {
+    TempFolder folder;
+    std::wstring file = folder.File(L"Settings.ini");
+    WriteBytes(file, "old\r\n");
+    // Another process holding the file without sharing is what a locked file looks like.
+    HANDLE holder = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    TStringList list;
+    list.Add("new");
+    try {
+        list.SaveToFile(file);
+        ADD_FAILURE() << "no error";
+    } catch (const EFCreateError& error) {
+        EXPECT_EQ(error.what(), "Datei " + WideToUtf8(file) + " kann nicht erstellt werden");
+    }
+    CloseHandle(holder);
+    EXPECT_EQ(ReadBytes(file), "old\r\n");
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(folder.File(L"*.saving").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "temporary file left behind";
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+}  // namespace

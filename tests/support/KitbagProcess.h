@@ -1,0 +1,33 @@
+// Runs the real kitbag.exe from a folder of the test's choosing and finds its windows.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// The program under test: KITBAG_EXE in the environment (a Unix path is mapped to Z:).
+std::wstring KitbagExePath();
+
+// Polls the condition until it holds or the timeout passes; answers the condition.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
+
+class KitbagProcess {
+public:
+    // Copies kitbag.exe into the folder and starts it there, as a user would.
+    explicit KitbagProcess(const std::wstring& folder);
+    ~KitbagProcess();
+    KitbagProcess(const KitbagProcess&) = delete;
+    KitbagProcess& operator=(const KitbagProcess&) = delete;
+
+    // The top-level window of this process with the given class, or null.
+    HWND Form(const wchar_t* className) const;
+    bool Visible(const wchar_t* className) const;
+    // The child window of a form whose top-left corner is at a client point.
+    HWND ControlAt(const wchar_t* formClass, int left, int top) const;
+    bool WaitForExit(DWORD timeoutMs = 20000);
+    DWORD ExitCode() const;
+
+private:
+    PROCESS_INFORMATION process_{};
+};
