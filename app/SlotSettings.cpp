@@ -20,3 +20,25 @@ void LoadSettingsAtStart() {
         Form2->ShiftBox(slot).SetChecked(
             SettingsFile::ShiftFromFlag(buffer[SettingsFile::FlagLine(slot) - 1]));
 }
+
+void LoadSettingsIntoEdits() {
+    TStringList& buffer = SettingsLineBuffer();
+    buffer.LoadFromFile(SettingsFilePath());
+    for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
+        Form2->KeyEdit(slot).SetText(buffer[SettingsFile::KeyLine(slot) - 1]);
+}
+
+SettingsFile::SaveOutcome SaveSettings() {
+    SettingsFile::Keys keys;
+    SettingsFile::ShiftFlags shift;
+    for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
+        keys[size_t(slot - 1)] = Form2->KeyEdit(slot).Text();
+        shift[size_t(slot - 1)] = Form2->ShiftBox(slot).Checked();
+    }
+    SettingsFile::SaveOutcome outcome = SettingsFile::Validate(keys);
+    if (outcome != SettingsFile::SaveOutcome::Saved) return outcome;
+    TStringList& buffer = SettingsLineBuffer();
+    buffer.Assign(SettingsFile::Encode(keys, shift));
+    buffer.SaveToFile(SettingsFilePath());
+    return outcome;
+}

@@ -13,4 +13,10 @@ std::wstring SettingsFilePath();
 bool SettingsFileExists();
 TStringList& SettingsLineBuffer();
 
+// Fills the line buffer from the file and sets the Shift boxes; the key edits stay.
 void LoadSettingsAtStart();
+// Fills the line buffer from the file and sets the key edits; the Shift boxes stay.
+void LoadSettingsIntoEdits();
+// Validates the key edits and writes the file. A file that cannot be written raises the
+// framework's file error after the line buffer has been refilled.
+SettingsFile::SaveOutcome SaveSettings();

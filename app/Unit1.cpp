@@ -1,26 +1,33 @@
 #include "Unit1.h"
 
+#include "HotkeyEngine.h"
 #include "Skin.h"
 #include "SlotSettings.h"
 #include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit7.h"
 
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
-    PublishMethod("FormCreate", TNotifyEvent([this](TObject* s) { FormCreate(s); }));
-    PublishMethod("Timer1Timer", TNotifyEvent([this](TObject* s) { Timer1Timer(s); }));
-    PublishMethod("Timer2Timer", TNotifyEvent([this](TObject* s) { Timer2Timer(s); }));
+    Publish("FormCreate", &TForm1::FormCreate);
+    Publish("FormDestroy", &TForm1::FormDestroy);
+    Publish("Timer1Timer", &TForm1::Timer1Timer);
+    Publish("Timer2Timer", &TForm1::Timer2Timer);
+    Publish("Image9Click", &TForm1::Image9Click);
+    Publish("Image11Click", &TForm1::Image11Click);
+    Publish("Image20Click", &TForm1::Image20Click);
+    Publish("Image16Click", &TForm1::Image16Click);
+    Publish("Label6Click", &TForm1::Label6Click);
+    Publish("Image3Click", &TForm1::Image3Click);
     ReadDescriptionResource("TFORM1");
-    Image1 = &ComponentAs<TImage>(*this, "Image1");
     Image3 = &ComponentAs<TImage>(*this, "Image3");
     Image9 = &ComponentAs<TImage>(*this, "Image9");
     Image11 = &ComponentAs<TImage>(*this, "Image11");
-    Image13 = &ComponentAs<TImage>(*this, "Image13");
-    Image14 = &ComponentAs<TImage>(*this, "Image14");
     Image16 = &ComponentAs<TImage>(*this, "Image16");
     Image20 = &ComponentAs<TImage>(*this, "Image20");
     Label6 = &ComponentAs<TLabel>(*this, "Label6");
-    Label7 = &ComponentAs<TLabel>(*this, "Label7");
     FlatTitlebar1 = &ComponentAs<TPanel>(*this, "FlatTitlebar1");
     Timer1 = &ComponentAs<TTimer>(*this, "Timer1");
     Timer2 = &ComponentAs<TTimer>(*this, "Timer2");
@@ -35,6 +42,9 @@ void TForm1::FormCreate(TObject*) {
         Timer1->SetEnabled(true);
 }
 
+// Every way out of the program passes here.
+void TForm1::FormDestroy(TObject*) { ReleaseHotkeys(); }
+
 // First run: the settings window replaces the main window.
 void TForm1::Timer1Timer(TObject*) {
     Hide();
@@ -47,3 +57,27 @@ void TForm1::Timer2Timer(TObject*) {
     Timer2->SetEnabled(false);
     LoadSettingsAtStart();
 }
+
+void TForm1::Image9Click(TObject*) {
+    Form2->Show();
+    Hide();
+    Form2->ResetSaveLabel();
+    if (SettingsFileExists()) LoadSettingsIntoEdits();
+}
+
+void TForm1::Image11Click(TObject*) {
+    ActivateHotkeys();
+    Hide();
+    Form4->Show();
+}
+
+void TForm1::Image20Click(TObject*) {
+    Hide();
+    Form7->Show();
+}
+
+void TForm1::Image16Click(TObject*) { Close(); }
+
+void TForm1::Label6Click(TObject*) { Close(); }
+
+void TForm1::Image3Click(TObject*) { Form3->SetVisible(true); }

@@ -12,23 +12,26 @@ class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* owner);
 
-    TImage* Image1;
     TImage* Image3;
     TImage* Image9;
     TImage* Image11;
-    TImage* Image13;
-    TImage* Image14;
     TImage* Image16;
     TImage* Image20;
     TLabel* Label6;
-    TLabel* Label7;
     TPanel* FlatTitlebar1;
     TTimer* Timer1;
     TTimer* Timer2;
 
     void FormCreate(TObject* Sender);
+    void FormDestroy(TObject* Sender);
     void Timer1Timer(TObject* Sender);
     void Timer2Timer(TObject* Sender);
+    void Image9Click(TObject* Sender);
+    void Image11Click(TObject* Sender);
+    void Image20Click(TObject* Sender);
+    void Image16Click(TObject* Sender);
+    void Label6Click(TObject* Sender);
+    void Image3Click(TObject* Sender);
 };
 
 extern TForm1* Form1;

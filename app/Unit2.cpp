@@ -2,12 +2,32 @@
 
 #include <string>
 
+#include "Application.h"
+#include "Platform.h"
 #include "Skin.h"
+#include "SlotSettings.h"
+#include "Unit1.h"
+#include "Unit5.h"
+#include "Unit6.h"
 
 TForm2* Form2 = nullptr;
 
 TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2") {
-    PublishMethod("FormCreate", TNotifyEvent([this](TObject* s) { FormCreate(s); }));
+    Publish("FormCreate", &TForm2::FormCreate);
+    Publish("Label15Click", &TForm2::Label15Click);
+    Publish("Label16Click", &TForm2::Label16Click);
+    Publish("Image6Click", &TForm2::Image6Click);
+    Publish("Label17Click", &TForm2::Label17Click);
+    Publish("Image7Click", &TForm2::Image7Click);
+    Publish("Label2Click", &TForm2::Label2Click);
+    Publish("Label3Click", &TForm2::Label3Click);
+    Publish("FlatEdit1MouseMove", &TForm2::FlatEdit1MouseMove);
+    Publish("FlatEdit2MouseMove", &TForm2::FlatEdit2MouseMove);
+    Publish("FlatEdit3MouseMove", &TForm2::FlatEdit3MouseMove);
+    Publish("FlatEdit4MouseMove", &TForm2::FlatEdit4MouseMove);
+    Publish("FlatEdit5MouseMove", &TForm2::FlatEdit5MouseMove);
+    Publish("FlatEdit6MouseMove", &TForm2::FlatEdit6MouseMove);
+    Publish("FlatEdit5Change", &TForm2::FlatEdit5Change);
     ReadDescriptionResource("TFORM2");
     Label15 = &ComponentAs<TLabel>(*this, "Label15");
     Label16 = &ComponentAs<TLabel>(*this, "Label16");
@@ -31,3 +51,58 @@ TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2") {
 }
 
 void TForm2::FormCreate(TObject*) { ApplyRoundedOutline(*this); }
+
+bool TForm2::MainformArmed() const { return Label16->Font().Color() == clWhite; }
+
+void TForm2::ResetSaveLabel() {
+    Label15->SetCaption("Save Settings");
+    Label15->Font().SetColor(clWhite);
+    Label15->SetCursor(crHandPoint);
+}
+
+void TForm2::Label15Click(TObject*) {
+    switch (SaveSettings()) {
+        case SettingsFile::SaveOutcome::Saved:
+            Label15->SetCaption("Settings saved");
+            Label15->Font().SetColor(clSilver);
+            Label16->Font().SetColor(clWhite);
+            Label16->SetCursor(crHandPoint);
+            Label15->SetCursor(crDefault);
+            break;
+        case SettingsFile::SaveOutcome::DuplicateKey:
+            Form6->Show();
+            SetEnabled(false);
+            break;
+        case SettingsFile::SaveOutcome::MissingKey:
+            Form5->Show();
+            SetEnabled(false);
+            break;
+    }
+}
+
+void TForm2::GoToMainform() {
+    if (!MainformArmed()) return;
+    Hide();
+    Form1->Show();
+}
+
+void TForm2::Label16Click(TObject*) { GoToMainform(); }
+void TForm2::Image6Click(TObject*) { GoToMainform(); }
+void TForm2::Label17Click(TObject*) { Application->Terminate(); }
+void TForm2::Image7Click(TObject*) { Application->Terminate(); }
+void TForm2::Label2Click(TObject*) { FlatEdit1->SetFocus(); }
+void TForm2::Label3Click(TObject*) { FlatEdit2->SetFocus(); }
+
+void TForm2::FocusWithoutCaret(TEdit& edit) {
+    edit.SetFocus();
+    platform::HideCaret(edit.Handle());
+}
+
+void TForm2::FlatEdit1MouseMove(TObject*, TShiftState, int, int) { FocusWithoutCaret(*FlatEdit1); }
+void TForm2::FlatEdit2MouseMove(TObject*, TShiftState, int, int) { FocusWithoutCaret(*FlatEdit2); }
+void TForm2::FlatEdit3MouseMove(TObject*, TShiftState, int, int) { FocusWithoutCaret(*FlatEdit3); }
+void TForm2::FlatEdit4MouseMove(TObject*, TShiftState, int, int) { FocusWithoutCaret(*FlatEdit4); }
+// Edit 5 keeps its caret until its text changes.
+void TForm2::FlatEdit5MouseMove(TObject*, TShiftState, int, int) { FlatEdit5->SetFocus(); }
+void TForm2::FlatEdit6MouseMove(TObject*, TShiftState, int, int) { FocusWithoutCaret(*FlatEdit6); }
+void TForm2::FlatEdit5Change(TObject*) { FocusWithoutCaret(*FlatEdit5); }

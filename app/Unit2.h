@@ -41,9 +41,32 @@ public:
     TEdit& KeyEdit(int slot) const { return *keyEdits_.at(size_t(slot - 1)); }
     TCheckBox& ShiftBox(int slot) const { return *shiftBoxes_.at(size_t(slot - 1)); }
 
+    // "Go to Mainform" works once a save has succeeded; its label's colour is the flag.
+    bool MainformArmed() const;
+    // The save label as the description has it: "Save Settings", white, hand pointer.
+    void ResetSaveLabel();
+
     void FormCreate(TObject* Sender);
+    void Label15Click(TObject* Sender);
+    void Label16Click(TObject* Sender);
+    void Image6Click(TObject* Sender);
+    void Label17Click(TObject* Sender);
+    void Image7Click(TObject* Sender);
+    void Label2Click(TObject* Sender);
+    void Label3Click(TObject* Sender);
+    void FlatEdit1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void FlatEdit2MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void FlatEdit3MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void FlatEdit4MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void FlatEdit5MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void FlatEdit6MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void FlatEdit5Change(TObject* Sender);
 
 private:
+    void GoToMainform();
+    // Hovering a key edit focuses it and hides its caret.
+    static void FocusWithoutCaret(TEdit& edit);
+
     std::array<TEdit*, 6> keyEdits_{};
     std::array<TCheckBox*, 6> shiftBoxes_{};
 };

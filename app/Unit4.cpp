@@ -1,11 +1,21 @@
 #include "Unit4.h"
 
+#include "Application.h"
+#include "HotkeyEngine.h"
 #include "Skin.h"
+#include "Unit1.h"
+#include "Unit2.h"
 
 TForm4* Form4 = nullptr;
 
 TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
-    PublishMethod("FormCreate", TNotifyEvent([this](TObject* s) { FormCreate(s); }));
+    Publish("FormCreate", &TForm4::FormCreate);
+    Publish("Image20Click", &TForm4::Image20Click);
+    Publish("Image20MouseMove", &TForm4::Image20MouseMove);
+    Publish("Image1MouseMove", &TForm4::Image1MouseMove);
+    Publish("ShowMainmenu1Click", &TForm4::ShowMainmenu1Click);
+    Publish("ExitKitbag1Click", &TForm4::ExitKitbag1Click);
+    Publish("ExitKitbag2Click", &TForm4::ExitKitbag2Click);
     ReadDescriptionResource("TFORM4");
     Image1 = &ComponentAs<TImage>(*this, "Image1");
     Image20 = &ComponentAs<TImage>(*this, "Image20");
@@ -19,3 +29,36 @@ TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
 }
 
 void TForm4::FormCreate(TObject*) { ApplyRoundedOutline(*this); }
+
+// The icon component that restores and hides the application arrives on its own; the
+// flow already calls it where it belongs.
+void TForm4::ShowMainWindow() {}
+void TForm4::HideMainWindow() {}
+
+void TForm4::Image20Click(TObject*) {
+    Application->Minimize();
+    HideMainWindow();
+}
+
+// "Hide window" works as the picture's tooltip.
+void TForm4::Image20MouseMove(TObject*, TShiftState, int, int) { Label3->SetVisible(true); }
+void TForm4::Image1MouseMove(TObject*, TShiftState, int, int) { Label3->SetVisible(false); }
+
+// "Show Settings": the main window comes back behind the settings window.
+void TForm4::ShowMainmenu1Click(TObject*) {
+    ShowMainWindow();
+    Hide();
+    Form2->Show();
+    ReleaseHotkeys();
+}
+
+// "Show Mainmenu".
+void TForm4::ExitKitbag1Click(TObject*) {
+    ShowMainWindow();
+    Hide();
+    Form1->Show();
+    ReleaseHotkeys();
+}
+
+// "Exit Kitbag".
+void TForm4::ExitKitbag2Click(TObject*) { Application->Terminate(); }

@@ -1,5 +1,5 @@
 // The tray window: tells the player the hotkeys work; its picture hides everything to
-// the notification area.
+// the notification area, and its menu leads back.
 #pragma once
 
 #include "Form.h"
@@ -20,7 +20,17 @@ public:
     TMenuItem* N1;
     TMenuItem* ExitKitbag2;
 
+    // The notification-area icon's part in hiding and showing the main window.
+    void ShowMainWindow();
+    void HideMainWindow();
+
     void FormCreate(TObject* Sender);
+    void Image20Click(TObject* Sender);
+    void Image20MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Image1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void ShowMainmenu1Click(TObject* Sender);
+    void ExitKitbag1Click(TObject* Sender);
+    void ExitKitbag2Click(TObject* Sender);
 };
 
 extern TForm4* Form4;

@@ -9,6 +9,9 @@ public:
     explicit TForm6(TComponent* owner);
 
     TButton* FlatButton1;
+
+    void FlatButton1Click(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
 };
 
 extern TForm6* Form6;

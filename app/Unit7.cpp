@@ -1,14 +1,21 @@
 #include "Unit7.h"
 
 #include "Skin.h"
+#include "Unit1.h"
 
 TForm7* Form7 = nullptr;
 
 TForm7::TForm7(TComponent* owner) : TForm(owner, "TForm7") {
-    PublishMethod("FormCreate", TNotifyEvent([this](TObject* s) { FormCreate(s); }));
+    Publish("FormCreate", &TForm7::FormCreate);
+    Publish("FlatButton1Click", &TForm7::FlatButton1Click);
     ReadDescriptionResource("TFORM7");
     FlatButton1 = &ComponentAs<TButton>(*this, "FlatButton1");
     DoCreate();
 }
 
 void TForm7::FormCreate(TObject*) { ApplyRoundedOutline(*this); }
+
+void TForm7::FlatButton1Click(TObject*) {
+    Hide();
+    Form1->Show();
+}

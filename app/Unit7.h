@@ -11,6 +11,7 @@ public:
     TButton* FlatButton1;
 
     void FormCreate(TObject* Sender);
+    void FlatButton1Click(TObject* Sender);
 };
 
 extern TForm7* Form7;

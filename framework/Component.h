@@ -43,9 +43,16 @@ public:
     // Another component owned by the same owner is going away.
     virtual void Notification(TComponent* component);
 
-    using TPublishedMethod = std::variant<TNotifyEvent, TMouseEvent, TMouseMoveEvent>;
+    using TPublishedMethod = std::variant<TNotifyEvent, TMouseEvent, TMouseMoveEvent, TCloseEvent>;
     void PublishMethod(const std::string& name, TPublishedMethod method);
     const TPublishedMethod* FindMethod(const std::string& name) const;
+    // Publishes a member function of the derived class under its name.
+    template <class C, class... Args>
+    void Publish(const std::string& name, void (C::*method)(Args...)) {
+        C* self = static_cast<C*>(this);
+        PublishMethod(name, std::function<void(Args...)>(
+                                [self, method](Args... args) { (self->*method)(args...); }));
+    }
 
 protected:
     void SetDestroying() { state_ |= csDestroying; }

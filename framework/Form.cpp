@@ -156,10 +156,19 @@ void TCustomForm::SetVisible(bool value) {
 }
 
 void TCustomForm::Close() {
-    if (Application && Application->MainForm() == this)
-        Application->Terminate();
-    else
-        Hide();
+    bool isMain = Application && Application->MainForm() == this;
+    TCloseAction action = isMain ? TCloseAction::caFree : TCloseAction::caHide;
+    if (OnClose) OnClose(this, action);
+    switch (action) {
+        case TCloseAction::caNone: return;
+        case TCloseAction::caHide: Hide(); return;
+        case TCloseAction::caMinimize: SetWindowState(TWindowState::wsMinimized); return;
+        case TCloseAction::caFree:
+            // Forms live as long as the application; ending it frees them.
+            if (isMain) Application->Terminate();
+            else Hide();
+            return;
+    }
 }
 
 void TCustomForm::SetActiveControl(TWinControl* control) {
@@ -233,6 +242,7 @@ bool TCustomForm::SetProperty(const std::string& name, const TPropValue& value, 
     else if (name == "ActiveControl") pendingActiveControl_ = value.AsIdentifier();
     else if (name == "OnCreate") OnCreate = reader.NotifyMethod(value);
     else if (name == "OnDestroy") OnDestroy = reader.NotifyMethod(value);
+    else if (name == "OnClose") OnClose = reader.Method<TCloseEvent>(value);
     else if (name == "FormStyle")
         formStyle_ = TFormStyle(value.AsEnum({"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}));
     else if (name == "Visible")

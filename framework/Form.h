@@ -23,7 +23,8 @@ public:
 
     void Show();
     void Hide() { SetVisible(false); }
-    // The main form's close ends the application; any other form only hides.
+    // The main form's close ends the application; any other form only hides, unless
+    // OnClose decides otherwise.
     void Close();
 
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
@@ -44,6 +45,7 @@ public:
     void SelectNext(TWinControl* current, bool forward);
 
     TNotifyEvent OnCreate, OnDestroy;
+    TCloseEvent OnClose;
 
     void SetVisible(bool value) override;
     void SetBounds(int left, int top, int width, int height) override;

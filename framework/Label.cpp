@@ -45,7 +45,7 @@ void TLabel::WndProc(TMessage& message) {
 void TLabel::DrawCaption(HDC dc, RECT& rect, UINT flags) {
     std::string text = Caption();
     // An empty label still measures one blank, so it keeps a height.
-    if ((flags & DT_CALCRECT) && text.empty()) text = " ";
+    if ((flags & DT_CALCRECT) && text.empty()) text.push_back(' ');
     DrawTextA(dc, text.c_str(), int(text.size()), &rect, flags | DT_EXPANDTABS);
 }
 

@@ -276,15 +276,6 @@ void TReader::ReadRoot(std::string_view description) {
     for (TComponent* component : loaded) component->Loaded();
 }
 
-template <class T>
-T TReader::Method(const TPropValue& value) const {
-    const std::string& name = value.AsIdentifier();
-    const TComponent::TPublishedMethod* method = root_.FindMethod(name);
-    if (!method || !std::holds_alternative<T>(*method))
-        throw EReadError(FormatMessageText("Methode %s nicht gefunden", name));
-    return std::get<T>(*method);
-}
-
 TNotifyEvent TReader::NotifyMethod(const TPropValue& value) const {
     return Method<TNotifyEvent>(value);
 }

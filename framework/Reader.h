@@ -21,10 +21,17 @@ public:
     TMouseEvent MouseMethod(const TPropValue& value) const;
     TMouseMoveEvent MouseMoveMethod(const TPropValue& value) const;
 
-private:
+    // A published method of any other event type.
     template <class T>
-    T Method(const TPropValue& value) const;
+    T Method(const TPropValue& value) const {
+        const std::string& name = value.AsIdentifier();
+        const TComponent::TPublishedMethod* method = root_.FindMethod(name);
+        if (!method || !std::holds_alternative<T>(*method))
+            throw EReadError(FormatMessageText("Methode %s nicht gefunden", name));
+        return std::get<T>(*method);
+    }
 
+private:
     TComponent& root_;
 };
 

@@ -33,6 +33,7 @@ object Form1: TForm1
     Width = 73
     Height = 57
     Transparent = True
+    OnClick = Image3Click
   end
   object Label1: TLabel
     Left = 168
@@ -81,6 +82,7 @@ object Form1: TForm1
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
+    OnClick = Image9Click
   end
   object Image11: TImage
     Left = 111
@@ -90,6 +92,7 @@ object Form1: TForm1
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
+    OnClick = Image11Click
   end
   object Label4: TLabel
     Left = 104
@@ -112,6 +115,7 @@ object Form1: TForm1
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
+    OnClick = Image20Click
   end
   object Label5: TLabel
     Left = 218
@@ -134,6 +138,7 @@ object Form1: TForm1
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
+    OnClick = Image16Click
   end
   object Label6: TLabel
     Left = 288
@@ -147,6 +152,7 @@ object Form1: TForm1
     Font.Name = 'Verdana'
     ParentFont = False
     Transparent = True
+    OnClick = Label6Click
   end
   object Image14: TImage
     Left = 35
@@ -191,4 +197,5 @@ object Form1: TForm1
     Interval = 10
     OnTimer = Timer2Timer
   end
+  OnDestroy = FormDestroy
 end

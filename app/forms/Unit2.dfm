@@ -67,6 +67,7 @@ object Form2: TForm2
     Font.Name = 'Verdana'
     ParentFont = False
     Transparent = True
+    OnClick = Label2Click
   end
   object Label3: TLabel
     Left = 120
@@ -80,6 +81,7 @@ object Form2: TForm2
     Font.Name = 'Verdana'
     ParentFont = False
     Transparent = True
+    OnClick = Label3Click
   end
   object Label4: TLabel
     Left = 72
@@ -248,6 +250,7 @@ object Form2: TForm2
     Height = 25
     Stretch = True
     Transparent = True
+    OnClick = Image6Click
   end
   object Image7: TImage
     Left = 356
@@ -257,6 +260,7 @@ object Form2: TForm2
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
+    OnClick = Image7Click
   end
   object Label15: TLabel
     Left = 40
@@ -273,6 +277,7 @@ object Form2: TForm2
     Font.Name = 'Verdana'
     ParentFont = False
     Transparent = True
+    OnClick = Label15Click
   end
   object Label16: TLabel
     Left = 210
@@ -286,6 +291,7 @@ object Form2: TForm2
     Font.Name = 'Verdana'
     ParentFont = False
     Transparent = True
+    OnClick = Label16Click
   end
   object Label17: TLabel
     Left = 368
@@ -300,6 +306,7 @@ object Form2: TForm2
     Font.Name = 'Verdana'
     ParentFont = False
     Transparent = True
+    OnClick = Label17Click
   end
   object FlatEdit1: TEdit
     Left = 384
@@ -315,6 +322,7 @@ object Form2: TForm2
     MaxLength = 1
     TabOrder = 1
     Text = 'W'
+    OnMouseMove = FlatEdit1MouseMove
   end
   object FlatEdit2: TEdit
     Left = 384
@@ -330,6 +338,7 @@ object Form2: TForm2
     MaxLength = 1
     TabOrder = 2
     Text = 'E'
+    OnMouseMove = FlatEdit2MouseMove
   end
   object FlatEdit3: TEdit
     Left = 384
@@ -345,6 +354,7 @@ object Form2: TForm2
     MaxLength = 1
     TabOrder = 3
     Text = 'D'
+    OnMouseMove = FlatEdit3MouseMove
   end
   object FlatEdit4: TEdit
     Left = 384
@@ -360,6 +370,7 @@ object Form2: TForm2
     MaxLength = 1
     TabOrder = 4
     Text = 'S'
+    OnMouseMove = FlatEdit4MouseMove
   end
   object FlatEdit5: TEdit
     Left = 384
@@ -375,6 +386,8 @@ object Form2: TForm2
     MaxLength = 1
     TabOrder = 5
     Text = 'C'
+    OnMouseMove = FlatEdit5MouseMove
+    OnChange = FlatEdit5Change
   end
   object FlatEdit6: TEdit
     Left = 384
@@ -390,6 +403,7 @@ object Form2: TForm2
     MaxLength = 1
     TabOrder = 6
     Text = 'X'
+    OnMouseMove = FlatEdit6MouseMove
   end
   object Button1: TButton
     Left = 16

@@ -18,6 +18,7 @@ object Form4: TForm4
     Width = 699
     Height = 451
     Stretch = True
+    OnMouseMove = Image1MouseMove
   end
   object Label1: TLabel
     Left = 32
@@ -53,6 +54,8 @@ object Form4: TForm4
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
+    OnClick = Image20Click
+    OnMouseMove = Image20MouseMove
   end
   object Label3: TLabel
     Left = 72
@@ -72,15 +75,18 @@ object Form4: TForm4
     MenuAnimation = [maLeftToRight]
     object ShowMainmenu1: TMenuItem
       Caption = 'Show Settings'
+      OnClick = ShowMainmenu1Click
     end
     object ExitKitbag1: TMenuItem
       Caption = 'Show Mainmenu'
+      OnClick = ExitKitbag1Click
     end
     object N1: TMenuItem
       Caption = '-'
     end
     object ExitKitbag2: TMenuItem
       Caption = 'Exit Kitbag'
+      OnClick = ExitKitbag2Click
     end
   end
 end

@@ -11,6 +11,7 @@ object Form5: TForm5
   Font.Height = -11
   Font.Name = 'MS Sans Serif'
   Position = poDesktopCenter
+  OnClose = FormClose
   object Image1: TImage
     Left = -477
     Top = -363
@@ -77,6 +78,7 @@ object Form5: TForm5
     Font.Name = 'Verdana'
     ParentFont = False
     TabOrder = 0
+    OnClick = FlatButton1Click
   end
   object Panel1: TPanel
     Left = -12

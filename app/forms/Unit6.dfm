@@ -11,6 +11,7 @@ object Form6: TForm6
   Font.Height = -11
   Font.Name = 'MS Sans Serif'
   Position = poDesktopCenter
+  OnClose = FormClose
   object Image1: TImage
     Left = -477
     Top = -355
@@ -77,6 +78,7 @@ object Form6: TForm6
     Font.Name = 'Verdana'
     ParentFont = False
     TabOrder = 0
+    OnClick = FlatButton1Click
   end
   object Panel2: TPanel
     Left = -12

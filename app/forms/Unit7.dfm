@@ -116,5 +116,6 @@ object Form7: TForm7
     Font.Name = 'Verdana'
     ParentFont = False
     TabOrder = 0
+    OnClick = FlatButton1Click
   end
 end

@@ -100,3 +100,33 @@ DWORD KitbagProcess::ExitCode() const {
     GetExitCodeProcess(process_.hProcess, &code);
     return code;
 }
+
+void ClickAt(HWND window, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    // A window just shown may not be on screen yet; the click must land on it.
+    WaitFor([&] {
+        HWND under = WindowFromPoint(at);
+        return under == window || IsChild(window, under);
+    }, 5000);
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = LONG(at.x * 65535 / (width - 1));
+        input.mi.dy = LONG(at.y * 65535 / (height - 1));
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+std::string ControlText(HWND control) {
+    LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(size_t(length) + 1, '\0');
+    LRESULT copied = SendMessageA(control, WM_GETTEXT, WPARAM(length + 1),
+                                  reinterpret_cast<LPARAM>(text.data()));
+    text.resize(size_t(copied));
+    return text;
+}

@@ -31,3 +31,9 @@ public:
 private:
     PROCESS_INFORMATION process_{};
 };
+
+// Moves the mouse to a point in a window's client area and clicks there, as a player's
+// mouse would.
+void ClickAt(HWND window, int x, int y);
+// The text of another process's control.
+std::string ControlText(HWND control);

@@ -1,0 +1,194 @@
+// The window flow and the settings operations with the real windows, handlers called
+// as the player's clicks would call them. The settings file is the one beside this
+// test program.
+#include <gtest/gtest.h>
+
+#include "Exceptions.h"
+#include "FileIO.h"
+#include "Memo.h"
+#include "Program.h"
+#include "SlotSettings.h"
+#include "TestSupport.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+
+namespace {
+
+const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+
+class FlowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteFileW(SettingsFilePath().c_str());
+        application.Initialize();
+        CreateProgramForms(application);
+    }
+    void TearDown() override { DeleteFileW(SettingsFilePath().c_str()); }
+
+    static bool Shown(TCustomForm* form) { return IsWindowVisible(form->Handle()); }
+    static void SetKeys(const std::array<const char*, 6>& keys) {
+        for (int slot = 1; slot <= 6; ++slot) Form2->KeyEdit(slot).SetText(keys[size_t(slot - 1)]);
+    }
+    static std::vector<std::string> Buffer() { return SettingsLineBuffer().Lines(); }
+
+    TApplication application;
+};
+
+TEST_F(FlowTest, SavingTheDefaultsWritesTheThirtySixBytesAndArmsGoToMainform) {
+    Form2->Show();
+    Form2->Label16Click(nullptr);  // not armed yet: nothing happens
+    EXPECT_TRUE(Shown(Form2));
+    EXPECT_FALSE(Form2->MainformArmed());
+
+    Form2->FlatCheckBox3->SetChecked(false);
+    Form2->Label15Click(nullptr);
+    std::string expected = kDefaults;
+    expected[6 * 3 + 2 * 3] = '1';  // line 9: slot 3 without Shift
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), expected);
+    EXPECT_EQ(Form2->Label15->Caption(), "Settings saved");
+    EXPECT_EQ(Form2->Label15->Font().Color(), clSilver);
+    EXPECT_EQ(Form2->Label15->Cursor(), crDefault);
+    EXPECT_TRUE(Form2->MainformArmed());
+    EXPECT_EQ(Form2->Label16->Cursor(), crHandPoint);
+
+    // Opening the settings again resets the save label but stays armed.
+    Form2->Image6Click(nullptr);
+    EXPECT_TRUE(Shown(Form1));
+    EXPECT_FALSE(Shown(Form2));
+    Form1->Image9Click(nullptr);
+    EXPECT_TRUE(Shown(Form2));
+    EXPECT_FALSE(Shown(Form1));
+    EXPECT_EQ(Form2->Label15->Caption(), "Save Settings");
+    EXPECT_EQ(Form2->Label15->Font().Color(), clWhite);
+    EXPECT_TRUE(Form2->MainformArmed());
+}
+
+TEST_F(FlowTest, ARefusedSaveShowsOneMessageWindowAndChangesNothing) {
+    WriteBytes(SettingsFilePath(), kDefaults);
+    LoadSettingsAtStart();
+    auto before = Buffer();
+    Form2->Show();
+
+    SetKeys({"W", "E", "D", "S", "C", "C"});  // equal keys in slots 5 and 6
+    Form2->Label15Click(nullptr);
+    EXPECT_TRUE(Shown(Form6));
+    EXPECT_FALSE(Shown(Form5));
+    EXPECT_FALSE(Form2->Enabled());
+    EXPECT_FALSE(IsWindowEnabled(Form2->Handle()));
+    EXPECT_EQ(Buffer(), before);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), kDefaults);
+    Form6->FlatButton1Click(nullptr);
+    EXPECT_TRUE(Form2->Enabled());
+    EXPECT_FALSE(Shown(Form6));
+
+    SetKeys({"W", "", "D", "S", "C", "X"});
+    Form2->Label15Click(nullptr);
+    EXPECT_TRUE(Shown(Form5));
+    EXPECT_FALSE(Shown(Form6));
+    // A close request does what OK does, rather than leaving the settings disabled.
+    SendMessageA(Form5->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(Shown(Form5));
+    EXPECT_TRUE(Form2->Enabled());
+
+    SetKeys({"W", "", "D", "", "C", "X"});  // two empty keys are equal
+    Form2->Label15Click(nullptr);
+    EXPECT_TRUE(Shown(Form6));
+    SendMessageA(Form6->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Form2->Enabled());
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), kDefaults);
+    EXPECT_EQ(Buffer(), before);
+}
+
+TEST_F(FlowTest, KeysLoadIntoTheEditsOnlyWhenTheSettingsAreOpenedFromTheMainWindow) {
+    WriteBytes(SettingsFilePath(), "wQ\r\nW\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
+    LoadSettingsAtStart();
+    EXPECT_EQ(Form2->KeyEdit(1).Text(), "W");  // still the description's default
+    EXPECT_FALSE(Form2->ShiftBox(6).Checked());
+    Form1->Image9Click(nullptr);
+    EXPECT_EQ(Form2->KeyEdit(1).Text(), "wQ");  // both characters, case kept
+    EXPECT_EQ(Form2->KeyEdit(2).Text(), "W");
+    Form2->Label15Click(nullptr);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()),
+              "wQ\r\nW\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
+}
+
+TEST_F(FlowTest, ASaveThatCannotWriteRaisesTheGermanErrorAndLeavesTheDiskAlone) {
+    WriteBytes(SettingsFilePath(), kDefaults);
+    HANDLE holder = CreateFileW(SettingsFilePath().c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    SetKeys({"A", "B", "C", "D", "E", "F"});
+    EXPECT_THROW(Form2->Label15Click(nullptr), EFCreateError);
+    CloseHandle(holder);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), kDefaults);
+    EXPECT_EQ(Form2->Label15->Caption(), "Save Settings");
+    EXPECT_FALSE(Form2->MainformArmed());
+    EXPECT_EQ(Buffer()[0], "A");  // the buffer was refilled before the write failed
+}
+
+TEST_F(FlowTest, TheMainWindowLeadsToEveryOtherWindow) {
+    Form1->Show();
+    Form1->Image20Click(nullptr);
+    EXPECT_TRUE(Shown(Form7));
+    EXPECT_FALSE(Shown(Form1));
+    Form7->FlatButton1Click(nullptr);
+    EXPECT_TRUE(Shown(Form1));
+    EXPECT_FALSE(Shown(Form7));
+
+    Form1->Image3Click(nullptr);
+    EXPECT_TRUE(Shown(Form3));
+    SendMessageA(Form3->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(Shown(Form3));
+    EXPECT_FALSE(application.Terminated());
+
+    Form1->Image11Click(nullptr);
+    EXPECT_TRUE(Shown(Form4));
+    EXPECT_FALSE(Shown(Form1));
+    Form4->Image20MouseMove(nullptr, 0, 1, 1);
+    EXPECT_TRUE(Form4->Label3->Visible());
+    Form4->Image1MouseMove(nullptr, 0, 1, 1);
+    EXPECT_FALSE(Form4->Label3->Visible());
+
+    Form4->ShowMainmenu1Click(nullptr);  // "Show Settings"
+    EXPECT_TRUE(Shown(Form2));
+    EXPECT_FALSE(Shown(Form4));
+    Form2->Hide();
+    Form1->Image11Click(nullptr);
+    Form4->ExitKitbag1Click(nullptr);  // "Show Mainmenu"
+    EXPECT_TRUE(Shown(Form1));
+    EXPECT_FALSE(Shown(Form4));
+
+    Form1->Label6Click(nullptr);
+    EXPECT_TRUE(application.Terminated());
+}
+
+TEST_F(FlowTest, BadSettingsFilesLoadWithoutHarm) {
+    const std::string tenMegabyteLine(10 * 1024 * 1024, 'k');
+    const std::pair<const char*, std::string> files[] = {
+        {"empty", ""},
+        {"binary", std::string("\x00\xff\x01\r\x80\n\x7f", 7)},
+        {"NUL bytes", std::string(64, '\0')},
+        {"CR only", "W\rE\rD\rS\rC\rX\r0\r0\r1\r0\r0\r0\r"},
+        {"no line break", "WEDSCX000000"},
+        {"one 10 MB line", tenMegabyteLine},
+    };
+    for (const auto& [what, bytes] : files) {
+        SCOPED_TRACE(what);
+        WriteBytes(SettingsFilePath(), bytes);
+        EXPECT_NO_THROW(LoadSettingsAtStart());
+        EXPECT_NO_THROW(LoadSettingsIntoEdits());
+    }
+    EXPECT_EQ(Buffer().size(), 1u);
+    EXPECT_EQ(Buffer()[0].size(), tenMegabyteLine.size());
+    WriteBytes(SettingsFilePath(), "W\rE\rD\rS\rC\rX\r0\r0\r1\r0\r0\r0\r");
+    LoadSettingsAtStart();
+    EXPECT_FALSE(Form2->ShiftBox(3).Checked());
+    EXPECT_TRUE(Form2->ShiftBox(4).Checked());
+}
+
+}  // namespace
