@@ -31,6 +31,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
     FlatTitlebar1 = &ComponentAs<TPanel>(*this, "FlatTitlebar1");
     Timer1 = &ComponentAs<TTimer>(*this, "Timer1");
     Timer2 = &ComponentAs<TTimer>(*this, "Timer2");
+    hotkeys_ = std::make_unique<THotkeyEngine>(Handle());
     DoCreate();
 }
 
@@ -44,6 +45,14 @@ void TForm1::FormCreate(TObject*) {
 
 // Every way out of the program passes here.
 void TForm1::FormDestroy(TObject*) { ReleaseHotkeys(); }
+
+void TForm1::WndProc(TMessage& message) {
+    if (message.Msg == WM_HOTKEY) return WMHotKey(message);
+    TForm::WndProc(message);
+}
+
+// Visible or not, the main window receives the hotkeys; the message goes no further.
+void TForm1::WMHotKey(TMessage& message) { hotkeys_->HotkeyPressed(message.WParam); }
 
 // First run: the settings window replaces the main window.
 void TForm1::Timer1Timer(TObject*) {

@@ -2,7 +2,10 @@
 // one-shot start-up timers that choose between a first run and a normal start.
 #pragma once
 
+#include <memory>
+
 #include "Form.h"
+#include "HotkeyEngine.h"
 #include "Image.h"
 #include "Label.h"
 #include "Panel.h"
@@ -22,6 +25,11 @@ public:
     TTimer* Timer1;
     TTimer* Timer2;
 
+    // The hotkeys are registered on this window's handle.
+    THotkeyEngine& Hotkeys() { return *hotkeys_; }
+    void WndProc(TMessage& message) override;
+    void WMHotKey(TMessage& message);
+
     void FormCreate(TObject* Sender);
     void FormDestroy(TObject* Sender);
     void Timer1Timer(TObject* Sender);
@@ -32,6 +40,9 @@ public:
     void Image16Click(TObject* Sender);
     void Label6Click(TObject* Sender);
     void Image3Click(TObject* Sender);
+
+private:
+    std::unique_ptr<THotkeyEngine> hotkeys_;
 };
 
 extern TForm1* Form1;

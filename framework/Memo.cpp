@@ -9,6 +9,11 @@ TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) {
     lines_.OnChange = [this](TObject*) { LinesChanged(); };
 }
 
+void TMemo::HandleCreated() {
+    TCustomEdit::HandleCreated();
+    ShowLines();
+}
+
 void TMemo::CreateParams(TCreateParams& params) {
     TCustomEdit::CreateParams(params);
     params.style &= ~ES_AUTOHSCROLL;
@@ -18,7 +23,13 @@ void TMemo::CreateParams(TCreateParams& params) {
 void TMemo::LinesChanged() {
     if (readingWindow_) return;
     windowStale_ = true;
-    if (handle_ && IsWindowVisible(handle_)) InvalidateRect(handle_, nullptr, TRUE);
+    if (!handle_) return;
+    size_t length = 0;
+    for (const std::string& line : lines_.Lines()) length += line.size() + 2;
+    if (length <= kDisplayLimit)
+        ShowLines();
+    else if (IsWindowVisible(handle_))
+        InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TMemo::ShowLines() {

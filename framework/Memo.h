@@ -1,7 +1,8 @@
 // A multi-line edit that shows a string list the program owns. The list is the truth:
-// the window is filled from it when it is painted, and typing is copied back into it.
-// A text too large or with NUL bytes is shown cut short and read-only, so the edit
-// control never holds up the program and the list is never cut.
+// a small list goes to the window at once, a large one when the window is painted, and
+// typing is copied back into the list. A text too large or with NUL bytes is shown cut
+// short and read-only, so the edit control never holds up the program and the list is
+// never cut.
 #pragma once
 
 #include "Edit.h"
@@ -20,6 +21,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
     void Change() override;
 
 private:

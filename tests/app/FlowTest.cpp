@@ -167,6 +167,35 @@ TEST_F(FlowTest, TheMainWindowLeadsToEveryOtherWindow) {
     EXPECT_TRUE(application.Terminated());
 }
 
+// Whether a combination is free, asked by registering it on another window of ours.
+bool Free(UINT modifiers, UINT key) {
+    if (!RegisterHotKey(Form3->Handle(), 42, modifiers, key)) return false;
+    UnregisterHotKey(Form3->Handle(), 42);
+    return true;
+}
+
+TEST_F(FlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
+    WriteBytes(SettingsFilePath(), kDefaults);
+    LoadSettingsAtStart();
+    for (void (TForm4::*item)(TObject*) : {&TForm4::ShowMainmenu1Click, &TForm4::ExitKitbag1Click}) {
+        Form1->Image11Click(nullptr);
+        EXPECT_FALSE(Free(MOD_SHIFT, 'W'));
+        EXPECT_FALSE(Free(MOD_SHIFT, 'X'));
+        (Form4->*item)(nullptr);
+        for (char key : std::string("WEDSCX")) EXPECT_TRUE(Free(MOD_SHIFT, UINT(key))) << key;
+    }
+}
+
+TEST_F(FlowTest, ActivatingWithEmptyKeyLinesSkipsThoseSlotsAndStillShowsTheTrayWindow) {
+    // A first run that reaches the main window before any save: the buffer holds "Memo1".
+    Form1->Show();
+    Form1->Image11Click(nullptr);
+    EXPECT_TRUE(Shown(Form4));
+    EXPECT_FALSE(Free(MOD_SHIFT, 'M'));
+    Form4->ExitKitbag1Click(nullptr);
+    EXPECT_TRUE(Free(MOD_SHIFT, 'M'));
+}
+
 TEST_F(FlowTest, BadSettingsFilesLoadWithoutHarm) {
     const std::string tenMegabyteLine(10 * 1024 * 1024, 'k');
     const std::pair<const char*, std::string> files[] = {

@@ -91,6 +91,11 @@ HWND KitbagProcess::ControlAt(const wchar_t* formClass, int left, int top) const
     return search.found;
 }
 
+std::string KitbagProcess::LineBuffer() const {
+    HWND memo = ControlAt(L"TForm3", 8, 64);
+    return memo ? ControlText(memo) : std::string();
+}
+
 bool KitbagProcess::WaitForExit(DWORD timeoutMs) {
     return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
@@ -119,7 +124,17 @@ void ClickAt(HWND window, int x, int y) {
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
     inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    SendInput(3, inputs, sizeof(INPUT));
+    // The pointer must have arrived (the display echoes each move back) before the
+    // button goes down, or the press may land where the pointer was.
+    auto arrived = [&] {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        return cursor.x == at.x && cursor.y == at.y;
+    };
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    WaitFor(arrived, 5000);
+    SendInput(2, &inputs[1], sizeof(INPUT));
+    WaitFor(arrived, 5000);
 }
 
 std::string ControlText(HWND control) {

@@ -25,6 +25,8 @@ public:
     bool Visible(const wchar_t* className) const;
     // The child window of a form whose top-left corner is at a client point.
     HWND ControlAt(const wchar_t* formClass, int left, int top) const;
+    // The line buffer as the line-buffer window's memo shows it, lines joined by CR LF.
+    std::string LineBuffer() const;
     bool WaitForExit(DWORD timeoutMs = 20000);
     DWORD ExitCode() const;
 
@@ -32,8 +34,9 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
+// The text of another process's control.
+std::string ControlText(HWND control);
+
 // Moves the mouse to a point in a window's client area and clicks there, as a player's
 // mouse would.
 void ClickAt(HWND window, int x, int y);
-// The text of another process's control.
-std::string ControlText(HWND control);
