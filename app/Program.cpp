@@ -1,6 +1,8 @@
 #include "Program.h"
 
 #include "Application.h"
+#include "Reader.h"
+#include "TrayIcon.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -10,6 +12,7 @@
 #include "Unit7.h"
 
 void CreateProgramForms(TApplication& application) {
+    RegisterClass<TTrayIcon>("TTrayIcon");
     application.CreateForm(Form1);
     application.CreateForm(Form2);
     application.CreateForm(Form3);

@@ -25,19 +25,15 @@ TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
     ExitKitbag1 = &ComponentAs<TMenuItem>(*this, "ExitKitbag1");
     N1 = &ComponentAs<TMenuItem>(*this, "N1");
     ExitKitbag2 = &ComponentAs<TMenuItem>(*this, "ExitKitbag2");
+    TrayIcon1 = &ComponentAs<TTrayIcon>(*this, "TrayIcon1");
     DoCreate();
 }
 
 void TForm4::FormCreate(TObject*) { ApplyRoundedOutline(*this); }
 
-// The icon component that restores and hides the application arrives on its own; the
-// flow already calls it where it belongs.
-void TForm4::ShowMainWindow() {}
-void TForm4::HideMainWindow() {}
-
 void TForm4::Image20Click(TObject*) {
     Application->Minimize();
-    HideMainWindow();
+    TrayIcon1->HideMainWindow();
 }
 
 // "Hide window" works as the picture's tooltip.
@@ -46,7 +42,7 @@ void TForm4::Image1MouseMove(TObject*, TShiftState, int, int) { Label3->SetVisib
 
 // "Show Settings": the main window comes back behind the settings window.
 void TForm4::ShowMainmenu1Click(TObject*) {
-    ShowMainWindow();
+    TrayIcon1->ShowMainWindow();
     Hide();
     Form2->Show();
     ReleaseHotkeys();
@@ -54,7 +50,7 @@ void TForm4::ShowMainmenu1Click(TObject*) {
 
 // "Show Mainmenu".
 void TForm4::ExitKitbag1Click(TObject*) {
-    ShowMainWindow();
+    TrayIcon1->ShowMainWindow();
     Hide();
     Form1->Show();
     ReleaseHotkeys();

@@ -6,6 +6,7 @@
 #include "Image.h"
 #include "Label.h"
 #include "Menus.h"
+#include "TrayIcon.h"
 
 class TForm4 : public TForm {
 public:
@@ -19,10 +20,7 @@ public:
     TMenuItem* ExitKitbag1;
     TMenuItem* N1;
     TMenuItem* ExitKitbag2;
-
-    // The notification-area icon's part in hiding and showing the main window.
-    void ShowMainWindow();
-    void HideMainWindow();
+    TTrayIcon* TrayIcon1;
 
     void FormCreate(TObject* Sender);
     void Image20Click(TObject* Sender);

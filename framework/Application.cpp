@@ -161,12 +161,18 @@ void TApplication::Terminate() {
     PostQuitMessage(0);
 }
 
+// The forms are owned by the application window, so they go and come back with it.
+// Windows hides owned windows on its own; Wine does not, so ask for it explicitly.
 void TApplication::Minimize() {
-    if (handle_ && !IsIconic(handle_)) ShowWindow(handle_, SW_MINIMIZE);
+    if (!handle_ || IsIconic(handle_)) return;
+    ShowWindow(handle_, SW_MINIMIZE);
+    ShowOwnedPopups(handle_, FALSE);
 }
 
 void TApplication::Restore() {
-    if (handle_ && IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
+    if (!handle_ || !IsIconic(handle_)) return;
+    ShowWindow(handle_, SW_RESTORE);
+    ShowOwnedPopups(handle_, TRUE);
 }
 
 void TApplication::Notification(TComponent* component) {

@@ -15,12 +15,9 @@ TComponent::~TComponent() {
 }
 
 void TComponent::DestroyComponents() {
-    // Last created, first destroyed, so later components may rely on earlier ones.
-    while (!components_.empty()) {
-        TComponent* last = components_.back();
-        RemoveComponent(last);
-        delete last;
-    }
+    // Last created, first destroyed, so later components may rely on earlier ones. Each
+    // still knows its owner while it is destroyed and leaves the list at its very end.
+    while (!components_.empty()) delete components_.back();
 }
 
 void TComponent::InsertComponent(TComponent* component) {

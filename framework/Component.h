@@ -43,7 +43,8 @@ public:
     // Another component owned by the same owner is going away.
     virtual void Notification(TComponent* component);
 
-    using TPublishedMethod = std::variant<TNotifyEvent, TMouseEvent, TMouseMoveEvent, TCloseEvent>;
+    using TPublishedMethod = std::variant<TNotifyEvent, TMouseEvent, TMouseMoveEvent, TCloseEvent,
+                                          TCycleEvent, TStartupEvent>;
     void PublishMethod(const std::string& name, TPublishedMethod method);
     const TPublishedMethod* FindMethod(const std::string& name) const;
     // Publishes a member function of the derived class under its name.

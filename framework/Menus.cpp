@@ -77,12 +77,8 @@ void TPopupMenu::Popup(int x, int y) {
     UINT align = Alignment == TPopupAlignment::paRight    ? TPM_RIGHTALIGN
                  : Alignment == TPopupAlignment::paCenter ? TPM_CENTERALIGN
                                                           : TPM_LEFTALIGN;
-    // The owner must be in the foreground, or the menu would not close on a click
-    // elsewhere; the posted null message lets a second popup open at once.
-    SetForegroundWindow(owner);
     UINT chosen = UINT(TrackPopupMenu(menu.handle, align | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y,
                                       0, owner, nullptr));
-    PostMessageA(owner, WM_NULL, 0, 0);
     if (chosen >= 1 && int(chosen) <= items_.Count()) items_.Items(int(chosen) - 1)->Click();
 }
 

@@ -49,3 +49,5 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCycleEvent = std::function<void(TObject* Sender, int NextIndex)>;
+using TStartupEvent = std::function<void(TObject* Sender, bool& ShowMainForm)>;

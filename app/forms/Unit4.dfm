@@ -71,6 +71,14 @@ object Form4: TForm4
     Transparent = True
     Visible = False
   end
+  object TrayIcon1: TTrayIcon
+    CycleInterval = 0
+    Icon = MAINICON
+    IconVisible = True
+    IconIndex = 0
+    PopupMenu = PopupMenu1
+    MinimizeToTray = True
+  end
   object PopupMenu1: TPopupMenu
     MenuAnimation = [maLeftToRight]
     object ShowMainmenu1: TMenuItem

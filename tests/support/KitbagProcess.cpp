@@ -61,6 +61,23 @@ HWND KitbagProcess::Form(const wchar_t* className) const {
     return nullptr;
 }
 
+bool KitbagProcess::AnyWindowVisible() const {
+    struct Search {
+        DWORD process;
+        bool visible;
+    } search{process_.dwProcessId, false};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->process && IsWindowVisible(window)) s->visible = true;
+            return !s->visible;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.visible;
+}
+
 bool KitbagProcess::Visible(const wchar_t* className) const {
     HWND window = Form(className);
     return window && IsWindowVisible(window);
@@ -106,7 +123,7 @@ DWORD KitbagProcess::ExitCode() const {
     return code;
 }
 
-void ClickAt(HWND window, int x, int y) {
+void ClickAt(HWND window, int x, int y, bool right) {
     POINT at{x, y};
     ClientToScreen(window, &at);
     // A window just shown may not be on screen yet; the click must land on it.
@@ -122,8 +139,8 @@ void ClickAt(HWND window, int x, int y) {
         input.mi.dy = LONG(at.y * 65535 / (height - 1));
     }
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN) | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
     // The pointer must have arrived (the display echoes each move back) before the
     // button goes down, or the press may land where the pointer was.
     auto arrived = [&] {
@@ -144,4 +161,46 @@ std::string ControlText(HWND control) {
                                   reinterpret_cast<LPARAM>(text.data()));
     text.resize(size_t(copied));
     return text;
+}
+
+HWND TrayIcon() {
+    HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+    return tray ? FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr) : nullptr;
+}
+
+int TrayIconCount() {
+    HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
+    int count = 0;
+    for (HWND icon = nullptr; tray && (icon = FindWindowExW(tray, icon, L"__winex11_tray_icon", nullptr));)
+        ++count;
+    return count;
+}
+
+bool ChooseTrayMenuItem(int index) {
+    HWND icon = TrayIcon();
+    if (!icon) return false;
+    RECT rect;
+    GetClientRect(icon, &rect);
+    ClickAt(icon, rect.right / 2, rect.bottom / 2, true);
+    if (!WaitFor([] {
+            HWND menu = FindWindowW(L"#32768", nullptr);
+            return menu && IsWindowVisible(menu);
+        }))
+        return false;
+    std::vector<INPUT> keys;
+    auto press = [&keys](WORD key) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        keys.push_back(input);
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        keys.push_back(input);
+    };
+    for (int i = 0; i <= index; ++i) press(VK_DOWN);
+    press(VK_RETURN);
+    SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
+    return WaitFor([] {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        return !menu || !IsWindowVisible(menu);
+    });
 }

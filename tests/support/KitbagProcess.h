@@ -23,6 +23,8 @@ public:
     // The top-level window of this process with the given class, or null.
     HWND Form(const wchar_t* className) const;
     bool Visible(const wchar_t* className) const;
+    // Whether any top-level window of the program is visible.
+    bool AnyWindowVisible() const;
     // The child window of a form whose top-left corner is at a client point.
     HWND ControlAt(const wchar_t* formClass, int left, int top) const;
     // The line buffer as the line-buffer window's memo shows it, lines joined by CR LF.
@@ -39,4 +41,12 @@ std::string ControlText(HWND control);
 
 // Moves the mouse to a point in a window's client area and clicks there, as a player's
 // mouse would.
-void ClickAt(HWND window, int x, int y);
+void ClickAt(HWND window, int x, int y, bool right = false);
+
+// The notification-area icons as Wine shows them without a tray host: children of a
+// standalone tray window.
+int TrayIconCount();
+HWND TrayIcon();
+// Right-clicks the tray icon and picks the item of its menu at this position (from 0,
+// separators not counted) with the keyboard, as a player would.
+bool ChooseTrayMenuItem(int index);

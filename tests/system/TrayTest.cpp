@@ -1,0 +1,72 @@
+// The notification-area icon of the real program under Wine: present from start to
+// exit, its menu leads back from the hidden state and releases the hotkeys.
+#include <gtest/gtest.h>
+
+#include "KitbagProcess.h"
+#include "TestSupport.h"
+
+namespace {
+
+const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+enum MenuItem { kShowSettings = 0, kShowMainmenu = 1, kExitKitbag = 2 };
+
+bool ShiftWFree() {
+    HWND probe = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    bool free = RegisterHotKey(probe, 1, MOD_SHIFT, 'W');
+    if (free) UnregisterHotKey(probe, 1);
+    DestroyWindow(probe);
+    return free;
+}
+
+class TrayTest : public ::testing::Test {
+protected:
+    void StartWithSettings() {
+        WriteBytes(folder.File(L"Settings.ini"), kDefaults);
+        kitbag = std::make_unique<KitbagProcess>(folder.Path());
+        ASSERT_TRUE(WaitFor([&] { return kitbag->LineBuffer() + "\r\n" == kDefaults; }));
+        ASSERT_TRUE(WaitFor([] { return TrayIconCount() == 1; }));
+    }
+    // "Activate Keys", then "Hide window" on the tray window.
+    void ActivateAndHide() {
+        ClickAt(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24);
+        ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm4"); }));
+        EXPECT_FALSE(ShiftWFree());
+        ClickAt(kitbag->Form(L"TForm4"), 79 + 28, 61 + 24);
+        ASSERT_TRUE(WaitFor([&] { return !kitbag->AnyWindowVisible(); }));
+    }
+
+    TempFolder folder;
+    std::unique_ptr<KitbagProcess> kitbag;
+};
+
+TEST_F(TrayTest, TheIconIsThereFromStartToExitAndExitKitbagEndsTheProgram) {
+    EXPECT_EQ(TrayIconCount(), 0);
+    StartWithSettings();
+    ASSERT_TRUE(ChooseTrayMenuItem(kExitKitbag));
+    ASSERT_TRUE(kitbag->WaitForExit());
+    EXPECT_EQ(kitbag->ExitCode(), 0u);
+    EXPECT_TRUE(WaitFor([] { return TrayIconCount() == 0; }));
+}
+
+TEST_F(TrayTest, HideWindowLeavesOnlyTheIconAndShowSettingsBringsBackSettingsAndMain) {
+    StartWithSettings();
+    ActivateAndHide();
+    EXPECT_FALSE(ShiftWFree());  // hidden, the keys still work
+    ASSERT_TRUE(ChooseTrayMenuItem(kShowSettings));
+    ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm2"); }));
+    EXPECT_TRUE(kitbag->Visible(L"TForm1"));  // behind the settings window
+    EXPECT_FALSE(kitbag->Visible(L"TForm4"));
+    EXPECT_TRUE(WaitFor(ShiftWFree));
+}
+
+TEST_F(TrayTest, ShowMainmenuBringsBackTheMainWindowAndReleasesTheKeys) {
+    StartWithSettings();
+    ActivateAndHide();
+    ASSERT_TRUE(ChooseTrayMenuItem(kShowMainmenu));
+    // The main window comes back first, then the tray window goes.
+    ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1") && !kitbag->Visible(L"TForm4"); }));
+    EXPECT_FALSE(kitbag->Visible(L"TForm2"));
+    EXPECT_TRUE(WaitFor(ShiftWFree));
+}
+
+}  // namespace
