@@ -94,7 +94,7 @@ void TWinControl::CreateWnd() {
                                 " (" + std::to_string(GetLastError()) + ")");
     if (system) {
         handle_ = window;
-        SetPropA(window, kObjectProperty, this);
+        Attach(window);
         defaultProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
             window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::StandardWndProc)));
         HandleCounts::Acquired(HandleKind::Window);
@@ -119,14 +119,16 @@ void TWinControl::DestroyHandle() {
 
 LRESULT CALLBACK TWinControl::StandardWndProc(HWND window, UINT msg, WPARAM wParam,
                                               LPARAM lParam) {
-    TWinControl* control = FromHandle(window);
+    // Only our windows come here, so their user data can be trusted; it is read without
+    // asking the window server, which matters on the hotkey path under Wine.
+    auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!control && msg == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         control = static_cast<TWinControl*>(create->lpCreateParams);
         if (control) {
             control->handle_ = window;
             control->defaultProc_ = &DefWindowProcA;
-            SetPropA(window, kObjectProperty, control);
+            control->Attach(window);
             HandleCounts::Acquired(HandleKind::Window);
         }
     }
@@ -358,10 +360,17 @@ void TWinControl::DoExit() {
     if (OnExit) OnExit(this);
 }
 
+void TWinControl::Attach(HWND window) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    // The property marks the window as ours for lookups of any window handle.
+    SetPropA(window, kObjectProperty, this);
+}
+
 void TWinControl::HandleNcDestroy(TMessage& message) {
     HWND window = handle_;
     DefaultHandler(message);
     RemovePropA(window, kObjectProperty);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     if (defaultProc_ != &DefWindowProcA)
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
     handle_ = nullptr;

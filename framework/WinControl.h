@@ -95,6 +95,7 @@ protected:
     HWND handle_ = nullptr;
 
 private:
+    void Attach(HWND window);
     void CreateChildHandles();
     void HandlePaint(TMessage& message);
     void HandleEraseBackground(TMessage& message);
