@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "Application.h"
+#include "FlatTitlebar.h"
 #include "Reader.h"
 #include "TrayIcon.h"
 #include "Unit1.h"
@@ -12,6 +13,7 @@
 #include "Unit7.h"
 
 void CreateProgramForms(TApplication& application) {
+    RegisterClass<TFlatTitlebar>("TFlatTitlebar");
     RegisterClass<TTrayIcon>("TTrayIcon");
     application.CreateForm(Form1);
     application.CreateForm(Form2);

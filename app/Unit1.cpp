@@ -28,7 +28,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
     Image16 = &ComponentAs<TImage>(*this, "Image16");
     Image20 = &ComponentAs<TImage>(*this, "Image20");
     Label6 = &ComponentAs<TLabel>(*this, "Label6");
-    FlatTitlebar1 = &ComponentAs<TPanel>(*this, "FlatTitlebar1");
+    FlatTitlebar1 = &ComponentAs<TFlatTitlebar>(*this, "FlatTitlebar1");
     Timer1 = &ComponentAs<TTimer>(*this, "Timer1");
     Timer2 = &ComponentAs<TTimer>(*this, "Timer2");
     hotkeys_ = std::make_unique<THotkeyEngine>(Handle());

@@ -8,7 +8,7 @@
 #include "HotkeyEngine.h"
 #include "Image.h"
 #include "Label.h"
-#include "Panel.h"
+#include "FlatTitlebar.h"
 #include "Timer.h"
 
 class TForm1 : public TForm {
@@ -21,7 +21,7 @@ public:
     TImage* Image16;
     TImage* Image20;
     TLabel* Label6;
-    TPanel* FlatTitlebar1;
+    TFlatTitlebar* FlatTitlebar1;
     TTimer* Timer1;
     TTimer* Timer2;
 

@@ -36,7 +36,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2") {
     Image6 = &ComponentAs<TImage>(*this, "Image6");
     Image7 = &ComponentAs<TImage>(*this, "Image7");
     Button1 = &ComponentAs<TButton>(*this, "Button1");
-    FlatTitlebar1 = &ComponentAs<TPanel>(*this, "FlatTitlebar1");
+    FlatTitlebar1 = &ComponentAs<TFlatTitlebar>(*this, "FlatTitlebar1");
     for (int slot = 1; slot <= 6; ++slot) {
         keyEdits_[size_t(slot - 1)] = &ComponentAs<TEdit>(*this, "FlatEdit" + std::to_string(slot));
         shiftBoxes_[size_t(slot - 1)] =

@@ -10,7 +10,7 @@
 #include "Form.h"
 #include "Image.h"
 #include "Label.h"
-#include "Panel.h"
+#include "FlatTitlebar.h"
 
 class TForm2 : public TForm {
 public:
@@ -23,7 +23,7 @@ public:
     TImage* Image6;
     TImage* Image7;
     TButton* Button1;
-    TPanel* FlatTitlebar1;
+    TFlatTitlebar* FlatTitlebar1;
     TEdit* FlatEdit1;
     TEdit* FlatEdit2;
     TEdit* FlatEdit3;

@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include <objbase.h>
+
 #include "Exceptions.h"
 #include "Form.h"
 #include "HandleCounts.h"
@@ -24,11 +26,14 @@ TApplication::~TApplication() {
         handle_ = nullptr;
         HandleCounts::Released(HandleKind::Window);
     }
+    if (comInitialised_) CoUninitialize();
     if (Application == this) Application = nullptr;
 }
 
 void TApplication::Initialize() {
     if (handle_) return;
+    // The imaging component that decodes the pictures is a COM object.
+    comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA cls{};
     cls.cbSize = sizeof(cls);

@@ -63,6 +63,7 @@ private:
     void ProcessMessage(MSG& msg);
 
     HWND handle_ = nullptr;
+    bool comInitialised_ = false;
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
     std::vector<std::pair<int, THook>> hooks_;

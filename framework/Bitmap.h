@@ -26,6 +26,8 @@ public:
     // Copies a device-dependent or DIB bitmap handle the caller keeps owning.
     void AssignHandle(HBITMAP source);
     COLORREF Pixel(int x, int y) const;
+    // The pixels, top row first, each 0x00RRGGBB; flush GDI before touching them.
+    std::uint32_t* Bits() const { return bits_; }
     TCanvas& Canvas();
     HBITMAP Handle() const { return bitmap_.Get(); }
 

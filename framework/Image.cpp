@@ -1,5 +1,6 @@
 #include "Image.h"
 
+#include "PictureLoader.h"
 #include "Reader.h"
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
@@ -44,7 +45,7 @@ void TImage::Paint() {
 bool TImage::SetProperty(const std::string& name, const TPropValue& value, TReader& reader) {
     if (name == "Stretch") SetStretch(value.AsBoolean());
     else if (name == "Transparent") SetTransparent(value.AsBoolean());
-    else if (name == "Picture") Picture().LoadFromResourceName(value.AsIdentifier());
+    else if (name == "Picture") SetPicture(LoadSharedPicture(value.AsIdentifier()));
     else return TGraphicControl::SetProperty(name, value, reader);
     return true;
 }

@@ -17,6 +17,7 @@ object Form1: TForm1
     Top = -144
     Width = 633
     Height = 409
+    Picture = BACKGROUND
     Stretch = True
   end
   object Image13: TImage
@@ -24,6 +25,7 @@ object Form1: TForm1
     Top = 24
     Width = 293
     Height = 25
+    Picture = BAR
     Stretch = True
     Transparent = True
   end
@@ -32,6 +34,7 @@ object Form1: TForm1
     Top = 8
     Width = 73
     Height = 57
+    Picture = LOGO
     Transparent = True
     OnClick = Image3Click
   end
@@ -79,6 +82,7 @@ object Form1: TForm1
     Top = 64
     Width = 57
     Height = 49
+    Picture = SETTINGS
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
@@ -89,6 +93,7 @@ object Form1: TForm1
     Top = 64
     Width = 57
     Height = 49
+    Picture = ACTIVATE
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
@@ -112,6 +117,7 @@ object Form1: TForm1
     Top = 69
     Width = 57
     Height = 49
+    Picture = INFO
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
@@ -135,6 +141,7 @@ object Form1: TForm1
     Top = 69
     Width = 57
     Height = 49
+    Picture = QUIT
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
@@ -159,6 +166,7 @@ object Form1: TForm1
     Top = 136
     Width = 286
     Height = 25
+    Picture = BAR
     Stretch = True
     Transparent = True
   end
@@ -177,15 +185,14 @@ object Form1: TForm1
     ParentFont = False
     Transparent = True
   end
-  object FlatTitlebar1: TPanel
+  object FlatTitlebar1: TFlatTitlebar
     Left = -129
     Top = 0
     Width = 489
     Height = 10
-    BevelOuter = bvNone
-    Caption = ''
-    Color = clBlack
-    TabOrder = 0
+    TitlebarColor = clBlack
+    ActiveTextColor = clWhite
+    InactiveTextColor = 8559266
   end
   object Timer1: TTimer
     Enabled = False

@@ -18,6 +18,7 @@ object Form2: TForm2
     Top = -130
     Width = 699
     Height = 451
+    Picture = BACKGROUND
     Stretch = True
   end
   object Image13: TImage
@@ -25,6 +26,7 @@ object Form2: TForm2
     Top = 32
     Width = 461
     Height = 25
+    Picture = BAR
     Stretch = True
     Transparent = True
   end
@@ -33,6 +35,7 @@ object Form2: TForm2
     Top = 16
     Width = 73
     Height = 57
+    Picture = LOGO
     Transparent = True
   end
   object Label1: TLabel
@@ -53,6 +56,7 @@ object Form2: TForm2
     Top = 64
     Width = 121
     Height = 225
+    Picture = INVENTORY
     Transparent = True
   end
   object Label2: TLabel
@@ -140,6 +144,7 @@ object Form2: TForm2
     Top = 72
     Width = 321
     Height = 185
+    Picture = HOTKEYPANEL
     Stretch = True
     Transparent = True
   end
@@ -239,6 +244,7 @@ object Form2: TForm2
     Top = 272
     Width = 117
     Height = 25
+    Picture = BAR
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
@@ -248,6 +254,7 @@ object Form2: TForm2
     Top = 272
     Width = 117
     Height = 25
+    Picture = BAR
     Stretch = True
     Transparent = True
     OnClick = Image6Click
@@ -257,6 +264,7 @@ object Form2: TForm2
     Top = 272
     Width = 117
     Height = 25
+    Picture = BAR
     Cursor = crHandPoint
     Stretch = True
     Transparent = True
@@ -413,15 +421,14 @@ object Form2: TForm2
     Caption = 'Button1'
     TabOrder = 0
   end
-  object FlatTitlebar1: TPanel
+  object FlatTitlebar1: TFlatTitlebar
     Left = 8
     Top = 0
     Width = 489
     Height = 17
-    BevelOuter = bvNone
-    Caption = ''
-    Color = clBlack
-    TabOrder = 7
+    TitlebarColor = clBlack
+    ActiveTextColor = clWhite
+    InactiveTextColor = 8559266
   end
   object FlatCheckBox1: TCheckBox
     Left = 304

@@ -17,6 +17,7 @@ object Form4: TForm4
     Top = -310
     Width = 699
     Height = 451
+    Picture = BACKGROUND
     Stretch = True
     OnMouseMove = Image1MouseMove
   end
@@ -51,6 +52,7 @@ object Form4: TForm4
     Top = 61
     Width = 57
     Height = 49
+    Picture = INFO
     Cursor = crHandPoint
     Stretch = True
     Transparent = True

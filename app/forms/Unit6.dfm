@@ -17,6 +17,7 @@ object Form6: TForm6
     Top = -355
     Width = 790
     Height = 519
+    Picture = BACKGROUND
     Stretch = True
   end
   object Image13: TImage
@@ -24,6 +25,7 @@ object Form6: TForm6
     Top = 16
     Width = 293
     Height = 25
+    Picture = BAR
     Stretch = True
     Transparent = True
   end

@@ -17,6 +17,7 @@ object Form7: TForm7
     Top = -318
     Width = 806
     Height = 623
+    Picture = BACKGROUND
     Stretch = True
   end
   object Image3: TImage
@@ -24,6 +25,7 @@ object Form7: TForm7
     Top = 8
     Width = 73
     Height = 57
+    Picture = LOGO
     Transparent = True
   end
   object Label2: TLabel

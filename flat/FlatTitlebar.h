@@ -1,0 +1,51 @@
+// A title bar for a borderless form: one flat colour, a centred caption whose colour
+// follows the form's activation, and dragging the form with the left mouse button.
+#pragma once
+
+#include <memory>
+
+#include "CustomControl.h"
+#include "MethodThunk.h"
+
+class TFlatTitlebar : public TCustomControl {
+public:
+    explicit TFlatTitlebar(TComponent* owner);
+    ~TFlatTitlebar() override;
+
+    TColor ActiveTextColor() const { return activeTextColor_; }
+    void SetActiveTextColor(TColor value);
+    TColor InactiveTextColor() const { return inactiveTextColor_; }
+    void SetInactiveTextColor(TColor value);
+    TColor TitlebarColor() const { return titlebarColor_; }
+    void SetTitlebarColor(TColor value);
+    bool Active() const { return active_; }
+    bool Dragging() const { return dragging_; }
+
+    TNotifyEvent OnActivate, OnDeactivate;
+
+    void SetParent(TWinControl* parent) override;
+    void Loaded() override;
+    void WndProc(TMessage& message) override;
+    bool SetProperty(const std::string& name, const TPropValue& value, TReader& reader) override;
+
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void Paint() override;
+
+private:
+    void HookFormWindow(TMessage& message);
+    void SetActive(bool value);
+
+    TWinControl* form_ = nullptr;
+    std::unique_ptr<MethodThunk> hook_;
+    WNDPROC savedProc_ = nullptr;
+    HWND hookedWindow_ = nullptr;
+    bool active_ = false;
+    bool dragging_ = false;
+    int grabX_ = 0, grabY_ = 0;
+    TColor activeTextColor_ = clNone, inactiveTextColor_ = clNone, titlebarColor_ = clNone;
+};

@@ -1,0 +1,75 @@
+#include "PictureLoader.h"
+
+#include <windows.h>
+#include <wincodec.h>
+
+#include <map>
+
+#include "Bitmap.h"
+#include "Exceptions.h"
+
+namespace {
+
+// Releases a COM interface when it goes out of scope.
+template <class T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ~ComPtr() {
+        if (pointer_) pointer_->Release();
+    }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    T** Out() { return &pointer_; }
+    T* operator->() const { return pointer_; }
+    T* Get() const { return pointer_; }
+
+private:
+    T* pointer_ = nullptr;
+};
+
+[[noreturn]] void Unreadable(const std::string& name) {
+    throw EReadError(FormatMessageText("Bild %s kann nicht gelesen werden", name));
+}
+
+std::shared_ptr<TBitmap> Decode(const std::string& name) {
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC resource = FindResourceA(module, name.c_str(), "PNG");
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    if (!bytes) throw EReadError(FormatMessageText("Ressource %s nicht gefunden", name));
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICBitmapSource> converted;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out()))) ||
+        FAILED(factory->CreateStream(stream.Out())) ||
+        FAILED(stream->InitializeFromMemory(bytes, SizeofResource(module, resource))) ||
+        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
+        FAILED(decoder->GetFrame(0, frame.Out())) ||
+        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.Get(), converted.Out())))
+        Unreadable(name);
+    UINT width = 0, height = 0;
+    if (FAILED(converted->GetSize(&width, &height)) || !width || !height) Unreadable(name);
+    auto bitmap = std::make_shared<TBitmap>();
+    bitmap->SetSize(int(width), int(height));
+    GdiFlush();
+    UINT stride = width * 4;
+    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height,
+                                     reinterpret_cast<BYTE*>(bitmap->Bits()))))
+        Unreadable(name);
+    return bitmap;
+}
+
+}  // namespace
+
+std::shared_ptr<TBitmap> LoadSharedPicture(const std::string& resourceName) {
+    static std::map<std::string, std::weak_ptr<TBitmap>> shared;
+    if (auto existing = shared[resourceName].lock()) return existing;
+    auto bitmap = Decode(resourceName);
+    shared[resourceName] = bitmap;
+    return bitmap;
+}

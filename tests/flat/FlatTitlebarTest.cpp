@@ -1,0 +1,108 @@
+// The flat title bar: it drags its form, follows the form's activation through its
+// hook, accepts only a form as parent and gives the form its procedure back.
+#include <gtest/gtest.h>
+
+#include "Exceptions.h"
+#include "FlatTitlebar.h"
+#include "Panel.h"
+#include "Reader.h"
+#include "TestSupport.h"
+
+namespace {
+
+constexpr const char* kForm = R"(
+object Dragged: TTestForm
+  BorderStyle = bsNone
+  Left = 100
+  Top = 100
+  ClientWidth = 200
+  ClientHeight = 100
+  object FlatTitlebar1: TFlatTitlebar
+    Left = 0
+    Top = 0
+    Width = 200
+    Height = 10
+    TitlebarColor = clBlack
+    ActiveTextColor = clWhite
+    InactiveTextColor = 8559266
+    OnActivate = Activated
+    OnDeactivate = Deactivated
+  end
+end)";
+
+class FlatTitlebarTest : public ::testing::Test {
+protected:
+    FlatTitlebarTest() {
+        RegisterClass<TFlatTitlebar>("TFlatTitlebar");
+        application.Initialize();
+    }
+    std::unique_ptr<TestForm> MakeForm() {
+        return std::make_unique<TestForm>(&application, kForm, [this](TestForm& form) {
+            form.PublishMethod("Activated", TNotifyEvent([this](TObject*) { log += "on "; }));
+            form.PublishMethod("Deactivated", TNotifyEvent([this](TObject*) { log += "off "; }));
+        });
+    }
+    TApplication application;
+    std::string log;
+};
+
+TEST_F(FlatTitlebarTest, DraggingWithTheLeftButtonMovesTheFormByTheMouseMoves) {
+    auto form = MakeForm();
+    auto& bar = ComponentAs<TFlatTitlebar>(*form, "FlatTitlebar1");
+    HWND window = bar.Handle();
+    SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(window, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(50, 6));
+    EXPECT_EQ(form->Left(), 100);  // the right button starts no drag
+    SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(50, 6));
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+    EXPECT_TRUE(bar.Dragging());
+    SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(25, 2));
+    EXPECT_EQ(form->Left(), 115);
+    EXPECT_EQ(form->Top(), 97);
+    RECT rect;
+    GetWindowRect(form->Handle(), &rect);
+    EXPECT_EQ(rect.left, 115);
+    EXPECT_EQ(rect.top, 97);
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(25, 2));
+    EXPECT_FALSE(bar.Dragging());
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60));
+    EXPECT_EQ(form->Left(), 115);
+}
+
+TEST_F(FlatTitlebarTest, FollowsTheFormsActivationThroughItsHook) {
+    auto form = MakeForm();
+    auto& bar = ComponentAs<TFlatTitlebar>(*form, "FlatTitlebar1");
+    EXPECT_FALSE(bar.Active());
+    SendMessageA(form->Handle(), WM_ACTIVATE, WA_CLICKACTIVE, 0);
+    EXPECT_TRUE(bar.Active());
+    SendMessageA(form->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+    SendMessageA(form->Handle(), WM_ACTIVATE, 7, 0);  // no state: nothing changes
+    EXPECT_FALSE(bar.Active());
+    EXPECT_EQ(log, "on off ");
+    // The form still sees its messages: a close request still hides it.
+    form->Show();
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+}
+
+TEST_F(FlatTitlebarTest, OnlyAFormMayBeItsParentAndItUnhooksWhenDestroyedFirst) {
+    auto form = MakeForm();
+    auto& bar = ComponentAs<TFlatTitlebar>(*form, "FlatTitlebar1");
+    TPanel panel(form.get());
+    panel.SetParent(form.get());
+    try {
+        bar.SetParent(&panel);
+        FAIL() << "no error";
+    } catch (const EInvalidOperation& error) {
+        EXPECT_STREQ(error.what(), "TFlatTitlebar can only be placed on a descndant of a TCustomForm");
+    }
+    EXPECT_EQ(bar.Parent(), form.get());
+    HWND window = form->Handle();
+    LONG_PTR hooked = GetWindowLongPtrA(window, GWLP_WNDPROC);
+    delete &bar;
+    EXPECT_NE(GetWindowLongPtrA(window, GWLP_WNDPROC), hooked);
+    SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, 0);  // reaches the form, not a freed hook
+    EXPECT_EQ(log, "");
+}
+
+}  // namespace
