@@ -1,17 +1,11 @@
 // The missing-key message window: shown when a save finds a slot without a key.
 #pragma once
 
-#include "Button.h"
-#include "Form.h"
+#include "MessageWindow.h"
 
-class TForm5 : public TForm {
+class TForm5 : public TMessageWindow {
 public:
-    explicit TForm5(TComponent* owner);
-
-    TButton* FlatButton1;
-
-    void FlatButton1Click(TObject* Sender);
-    void FormClose(TObject* Sender, TCloseAction& Action);
+    explicit TForm5(TComponent* owner) : TMessageWindow(owner, "TForm5") {}
 };
 
 extern TForm5* Form5;

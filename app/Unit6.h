@@ -1,17 +1,11 @@
 // The duplicate-key message window: shown when a save finds two slots with the same key.
 #pragma once
 
-#include "Button.h"
-#include "Form.h"
+#include "MessageWindow.h"
 
-class TForm6 : public TForm {
+class TForm6 : public TMessageWindow {
 public:
-    explicit TForm6(TComponent* owner);
-
-    TButton* FlatButton1;
-
-    void FlatButton1Click(TObject* Sender);
-    void FormClose(TObject* Sender, TCloseAction& Action);
+    explicit TForm6(TComponent* owner) : TMessageWindow(owner, "TForm6") {}
 };
 
 extern TForm6* Form6;

@@ -7,6 +7,7 @@
 #include "HandleCounts.h"
 #include "StandardClasses.h"
 #include "TextConversion.h"
+#include "WindowClass.h"
 
 TApplication* Application = nullptr;
 
@@ -35,18 +36,7 @@ void TApplication::Initialize() {
     // The imaging component that decodes the pictures is a COM object.
     comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof(cls);
-    if (!GetClassInfoExA(instance, kWindowClass, &cls)) {
-        cls = {};
-        cls.cbSize = sizeof(cls);
-        cls.lpfnWndProc = &AppWndProc;
-        cls.hInstance = instance;
-        cls.hIcon = LoadIconA(instance, "MAINICON");
-        cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        cls.lpszClassName = kWindowClass;
-        RegisterClassExA(&cls);
-    }
+    RegisterWindowClassOnce(kWindowClass, &AppWndProc, 0, true);
     // Zero size: it carries the taskbar entry and is never seen.
     int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
     handle_ = CreateWindowExA(0, kWindowClass, Title.c_str(),

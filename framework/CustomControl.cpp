@@ -6,11 +6,6 @@ void TCustomControl::CreateParams(TCreateParams& params) {
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-    canvas_.SetHandle(dc);
-    canvas_.Font.Assign(Font());
-    struct Release {
-        TCanvas& canvas;
-        ~Release() { canvas.SetHandle(nullptr); }
-    } release{canvas_};
+    CanvasLease lease(canvas_, dc, Font());
     Paint();
 }

@@ -126,6 +126,13 @@ HBRUSH TBrush::Handle() {
 
 // ---- TCanvas
 
+CanvasLease::CanvasLease(TCanvas& canvas, HDC dc, const TFont& font) : canvas_(canvas) {
+    canvas_.SetHandle(dc);
+    canvas_.Font.Assign(font);
+}
+
+CanvasLease::~CanvasLease() { canvas_.SetHandle(nullptr); }
+
 void TCanvas::SetHandle(HDC dc) {
     if (dc == dc_) return;
     if (dc_ && originalFont_) {

@@ -77,6 +77,20 @@ private:
 
 class TBitmap;
 
+class TCanvas;
+
+// Lends a device context to a canvas with the control's font, for one paint.
+class CanvasLease {
+public:
+    CanvasLease(TCanvas& canvas, HDC dc, const TFont& font);
+    ~CanvasLease();
+    CanvasLease(const CanvasLease&) = delete;
+    CanvasLease& operator=(const CanvasLease&) = delete;
+
+private:
+    TCanvas& canvas_;
+};
+
 class TCanvas {
 public:
     TCanvas() = default;

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Exceptions.h"
 #include "HandleCounts.h"
+#include "WindowClass.h"
 
 namespace {
 constexpr const char* kClassName = "TUtilityWindow";
@@ -10,16 +11,7 @@ constexpr const char* kClassName = "TUtilityWindow";
 
 UtilityWindow::UtilityWindow(THandler handler) : handler_(std::move(handler)) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof(cls);
-    if (!GetClassInfoExA(instance, kClassName, &cls)) {
-        cls = {};
-        cls.cbSize = sizeof(cls);
-        cls.lpfnWndProc = &WindowProc;
-        cls.hInstance = instance;
-        cls.lpszClassName = kClassName;
-        RegisterClassExA(&cls);
-    }
+    RegisterWindowClassOnce(kClassName, &WindowProc);
     handle_ = CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
                               nullptr);
     if (!handle_) throw EInvalidOperation("Hilfsfenster kann nicht erzeugt werden");

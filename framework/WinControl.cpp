@@ -7,6 +7,7 @@
 #include "Form.h"
 #include "HandleCounts.h"
 #include "Reader.h"
+#include "WindowClass.h"
 
 namespace {
 constexpr const char* kObjectProperty = "KitbagControl";
@@ -20,21 +21,8 @@ LPCSTR SystemCursor(TCursor cursor) {
 }
 
 void RegisterOwnClass(const TCreateParams& params) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, params.windowClass.c_str(), &existing)) return;
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof(cls);
-    cls.style = params.classStyle;
-    cls.lpfnWndProc = &TWinControl::StandardWndProc;
-    cls.hInstance = instance;
-    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    cls.hIcon = LoadIconA(instance, "MAINICON");
-    cls.lpszClassName = params.windowClass.c_str();
-    if (!RegisterClassExA(&cls))
-        throw EInvalidOperation(FormatMessageText("Fensterklasse %s kann nicht registriert werden",
-                                                  params.windowClass));
+    RegisterWindowClassOnce(params.windowClass.c_str(), &TWinControl::StandardWndProc,
+                            params.classStyle, true);
 }
 }  // namespace
 
