@@ -5,6 +5,7 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "HandleCounts.h"
+#include "Screen.h"
 #include "StandardClasses.h"
 #include "TextConversion.h"
 #include "WindowClass.h"
@@ -141,13 +142,50 @@ bool TApplication::IsTabKey(const MSG& msg) {
 
 void TApplication::ProcessMessage(MSG& msg) {
     try {
-        if (IsTabKey(msg)) return;
+        if (IsTabKey(msg) || IsDialogChar(msg)) return;
     } catch (...) {
         ShowCurrentException();
         return;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
+    bool mouse = (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) ||
+                 msg.message == WM_MOUSELEAVE || msg.message == WM_NCMOUSEMOVE;
+    if (!mouse) return;
+    try {
+        UpdateMouseControl();
+    } catch (...) {
+        ShowCurrentException();
+    }
+}
+
+// A character the focused control does not take, or Alt with a character, is offered
+// to the controls of its form, which may use it as an accelerator.
+bool TApplication::IsDialogChar(const MSG& msg) {
+    bool plain = msg.message == WM_CHAR;
+    bool withAlt = msg.message == WM_SYSCHAR && msg.wParam != ' ';
+    if (!plain && !withAlt) return false;
+    if (plain && (SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, 0) & DLGC_WANTCHARS))
+        return false;
+    TWinControl* focused = Screen.ActiveControl();
+    TCustomForm* form = focused ? focused->ParentForm() : nullptr;
+    if (!form) return false;
+    return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+}
+
+void TApplication::UpdateMouseControl() {
+    POINT at;
+    GetCursorPos(&at);
+    TControl* now = FindDragTarget(at, true);
+    if (now == mouseControl_) return;
+    TControl* before = mouseControl_;
+    mouseControl_ = now;
+    if (before) before->Perform(CM_MOUSELEAVE);
+    if (now && now == mouseControl_) now->Perform(CM_MOUSEENTER);
+}
+
+void TApplication::ControlDestroyed(TControl* control) {
+    if (mouseControl_ == control) mouseControl_ = nullptr;
 }
 
 void TApplication::Terminate() {

@@ -12,6 +12,7 @@
 #include "Component.h"
 #include "Messages.h"
 
+class TControl;
 class TCustomForm;
 
 class TApplication : public TComponent {
@@ -55,16 +56,22 @@ public:
     static void ShowCurrentException();
 
     void Notification(TComponent* component) override;
+    // The control under the mouse, told of the mouse entering and leaving it.
+    TControl* MouseControl() const { return mouseControl_; }
+    void ControlDestroyed(TControl* control);
 
 private:
     static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void WndProc(TMessage& message);
     bool IsTabKey(const MSG& msg);
+    bool IsDialogChar(const MSG& msg);
+    void UpdateMouseControl();
     void ProcessMessage(MSG& msg);
 
     HWND handle_ = nullptr;
     bool comInitialised_ = false;
     TCustomForm* mainForm_ = nullptr;
+    TControl* mouseControl_ = nullptr;
     bool terminated_ = false;
     std::vector<std::pair<int, THook>> hooks_;
     int nextHookId_ = 1;

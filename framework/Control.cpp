@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "Application.h"
 #include "Form.h"
 #include "Reader.h"
 #include "WinControl.h"
@@ -27,6 +28,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+    if (Application) Application->ControlDestroyed(this);
     if (parent_) parent_->RemoveControl(this);
 }
 

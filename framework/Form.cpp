@@ -220,10 +220,25 @@ void TCustomForm::HandleActivate(TMessage& message) {
     message.Result = 0;
 }
 
+namespace {
+// Tells every control of the form, nested ones included.
+void BroadcastToAll(TWinControl& parent, UINT msg) {
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        TControl* control = parent.Controls(i);
+        control->Perform(msg);
+        if (auto* windowed = dynamic_cast<TWinControl*>(control)) BroadcastToAll(*windowed, msg);
+    }
+}
+}  // namespace
+
 void TCustomForm::WndProc(TMessage& message) {
     switch (message.Msg) {
         case WM_CLOSE: Close(); return;
         case WM_ACTIVATE: return HandleActivate(message);
+        case WM_SYSCOLORCHANGE:
+            BroadcastToAll(*this, CM_SYSCOLORCHANGE);
+            TWinControl::WndProc(message);
+            return;
         default: TWinControl::WndProc(message);
     }
 }

@@ -44,6 +44,7 @@ public:
     // Moves the focus to the next (or previous) tab stop after the current control.
     void SelectNext(TWinControl* current, bool forward);
 
+    int ModalResult = 0;
     TNotifyEvent OnCreate, OnDestroy;
     TCloseEvent OnClose;
 

@@ -150,6 +150,13 @@ void TWinControl::WndProc(TMessage& message) {
             break;
         case WM_SETCURSOR: return HandleSetCursor(message);
         case WM_MOUSEMOVE:
+            if (!trackingLeave_) {
+                // Hear when the mouse leaves, so the control under it can be told.
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, handle_, 0};
+                trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+            }
+            if (RouteMouseToChild(message)) return;
+            break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_LBUTTONDBLCLK:
@@ -195,6 +202,16 @@ void TWinControl::WndProc(TMessage& message) {
             HandleWindowMoved();
             break;
         case WM_NCDESTROY: return HandleNcDestroy(message);
+        case CM_DIALOGCHAR:
+            // Offered to the children one after the other until one takes it.
+            for (TControl* control : std::vector<TControl*>(controls_)) {
+                message.Result = control->Perform(message.Msg, message.WParam, message.LParam);
+                if (message.Result) return;
+            }
+            return;
+        case WM_MOUSELEAVE:
+            trackingLeave_ = false;
+            break;
         case CM_FONTCHANGED:
             if (handle_)
                 SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);

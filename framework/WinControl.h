@@ -110,6 +110,7 @@ private:
     std::vector<TControl*> controls_;
     TControl* captureControl_ = nullptr;
     TControl* hoverControl_ = nullptr;
+    bool trackingLeave_ = false;
     int tabOrder_ = -1;
     bool tabStop_ = false;
     BrushHandle backgroundBrush_;
