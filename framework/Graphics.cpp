@@ -208,10 +208,19 @@ void TCanvas::StretchDraw(const RECT& target, TBitmap& bitmap) {
 
 void TCanvas::DrawTransparent(const RECT& target, TBitmap& bitmap, COLORREF key) {
     if (bitmap.Empty()) return;
-    // Halftoning would blend the key colour into its neighbours and leave a fringe.
-    int previous = SetStretchBltMode(dc_, COLORONCOLOR);
-    TransparentBlt(dc_, target.left, target.top, target.right - target.left,
-                   target.bottom - target.top, bitmap.Canvas().Handle(), 0, 0, bitmap.Width(),
-                   bitmap.Height(), key);
-    SetStretchBltMode(dc_, previous);
+    int width = target.right - target.left, height = target.bottom - target.top;
+    if (width <= 0 || height <= 0) return;
+    HDC source = bitmap.Canvas().Handle();
+    TBitmap scaled;
+    if (width != bitmap.Width() || height != bitmap.Height()) {
+        // Scale first with plain pixel replication, which keeps the key colour exact and
+        // does not darken (a transparent blit may scale in black-on-white mode).
+        scaled.SetSize(width, height);
+        HDC scaledDC = scaled.Canvas().Handle();
+        SetStretchBltMode(scaledDC, COLORONCOLOR);
+        StretchBlt(scaledDC, 0, 0, width, height, source, 0, 0, bitmap.Width(), bitmap.Height(),
+                   SRCCOPY);
+        source = scaledDC;
+    }
+    TransparentBlt(dc_, target.left, target.top, width, height, source, 0, 0, width, height, key);
 }
