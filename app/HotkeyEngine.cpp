@@ -1,6 +1,6 @@
 #include "HotkeyEngine.h"
 
-#include "CheckBox.h"
+#include "FlatCheckBox.h"
 #include "HandleCounts.h"
 #include "Platform.h"
 #include "SlotSettings.h"

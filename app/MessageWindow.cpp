@@ -12,7 +12,7 @@ TMessageWindow::TMessageWindow(TComponent* owner, const std::string& className)
     std::string resource = className;
     for (char& c : resource) c = char(toupper(static_cast<unsigned char>(c)));
     ReadDescriptionResource(resource);
-    FlatButton1 = &ComponentAs<TButton>(*this, "FlatButton1");
+    FlatButton1 = &ComponentAs<TFlatButton>(*this, "FlatButton1");
     DoCreate();
 }
 

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "Button.h"
+#include "FlatButton.h"
 #include "Form.h"
 
 class TMessageWindow : public TForm {
 public:
-    TButton* FlatButton1;
+    TFlatButton* FlatButton1;
 
     void FlatButton1Click(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);

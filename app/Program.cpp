@@ -1,6 +1,9 @@
 #include "Program.h"
 
 #include "Application.h"
+#include "FlatButton.h"
+#include "FlatCheckBox.h"
+#include "FlatEdit.h"
 #include "FlatTitlebar.h"
 #include "Reader.h"
 #include "TrayIcon.h"
@@ -13,6 +16,9 @@
 #include "Unit7.h"
 
 void CreateProgramForms(TApplication& application) {
+    RegisterClass<TFlatButton>("TFlatButton");
+    RegisterClass<TFlatCheckBox>("TFlatCheckBox");
+    RegisterClass<TFlatEdit>("TFlatEdit");
     RegisterClass<TFlatTitlebar>("TFlatTitlebar");
     RegisterClass<TTrayIcon>("TTrayIcon");
     application.CreateForm(Form1);

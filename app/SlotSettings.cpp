@@ -1,6 +1,6 @@
 #include "SlotSettings.h"
 
-#include "CheckBox.h"
+#include "FlatCheckBox.h"
 #include "Edit.h"
 #include "FileIO.h"
 #include "Memo.h"

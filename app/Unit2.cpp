@@ -38,9 +38,9 @@ TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2") {
     Button1 = &ComponentAs<TButton>(*this, "Button1");
     FlatTitlebar1 = &ComponentAs<TFlatTitlebar>(*this, "FlatTitlebar1");
     for (int slot = 1; slot <= 6; ++slot) {
-        keyEdits_[size_t(slot - 1)] = &ComponentAs<TEdit>(*this, "FlatEdit" + std::to_string(slot));
+        keyEdits_[size_t(slot - 1)] = &ComponentAs<TFlatEdit>(*this, "FlatEdit" + std::to_string(slot));
         shiftBoxes_[size_t(slot - 1)] =
-            &ComponentAs<TCheckBox>(*this, "FlatCheckBox" + std::to_string(slot));
+            &ComponentAs<TFlatCheckBox>(*this, "FlatCheckBox" + std::to_string(slot));
     }
     FlatEdit1 = keyEdits_[0], FlatEdit2 = keyEdits_[1], FlatEdit3 = keyEdits_[2];
     FlatEdit4 = keyEdits_[3], FlatEdit5 = keyEdits_[4], FlatEdit6 = keyEdits_[5];
@@ -93,7 +93,7 @@ void TForm2::Image7Click(TObject*) { Application->Terminate(); }
 void TForm2::Label2Click(TObject*) { FlatEdit1->SetFocus(); }
 void TForm2::Label3Click(TObject*) { FlatEdit2->SetFocus(); }
 
-void TForm2::FocusWithoutCaret(TEdit& edit) {
+void TForm2::FocusWithoutCaret(TFlatEdit& edit) {
     edit.SetFocus();
     platform::HideCaret(edit.Handle());
 }

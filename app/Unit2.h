@@ -5,8 +5,8 @@
 #include <array>
 
 #include "Button.h"
-#include "CheckBox.h"
-#include "Edit.h"
+#include "FlatCheckBox.h"
+#include "FlatEdit.h"
 #include "Form.h"
 #include "Image.h"
 #include "Label.h"
@@ -24,22 +24,22 @@ public:
     TImage* Image7;
     TButton* Button1;
     TFlatTitlebar* FlatTitlebar1;
-    TEdit* FlatEdit1;
-    TEdit* FlatEdit2;
-    TEdit* FlatEdit3;
-    TEdit* FlatEdit4;
-    TEdit* FlatEdit5;
-    TEdit* FlatEdit6;
-    TCheckBox* FlatCheckBox1;
-    TCheckBox* FlatCheckBox2;
-    TCheckBox* FlatCheckBox3;
-    TCheckBox* FlatCheckBox4;
-    TCheckBox* FlatCheckBox5;
-    TCheckBox* FlatCheckBox6;
+    TFlatEdit* FlatEdit1;
+    TFlatEdit* FlatEdit2;
+    TFlatEdit* FlatEdit3;
+    TFlatEdit* FlatEdit4;
+    TFlatEdit* FlatEdit5;
+    TFlatEdit* FlatEdit6;
+    TFlatCheckBox* FlatCheckBox1;
+    TFlatCheckBox* FlatCheckBox2;
+    TFlatCheckBox* FlatCheckBox3;
+    TFlatCheckBox* FlatCheckBox4;
+    TFlatCheckBox* FlatCheckBox5;
+    TFlatCheckBox* FlatCheckBox6;
 
     // Slot 1 to 6.
-    TEdit& KeyEdit(int slot) const { return *keyEdits_.at(size_t(slot - 1)); }
-    TCheckBox& ShiftBox(int slot) const { return *shiftBoxes_.at(size_t(slot - 1)); }
+    TFlatEdit& KeyEdit(int slot) const { return *keyEdits_.at(size_t(slot - 1)); }
+    TFlatCheckBox& ShiftBox(int slot) const { return *shiftBoxes_.at(size_t(slot - 1)); }
 
     // "Go to Mainform" works once a save has succeeded; its label's colour is the flag.
     bool MainformArmed() const;
@@ -65,10 +65,10 @@ public:
 private:
     void GoToMainform();
     // Hovering a key edit focuses it and hides its caret.
-    static void FocusWithoutCaret(TEdit& edit);
+    static void FocusWithoutCaret(TFlatEdit& edit);
 
-    std::array<TEdit*, 6> keyEdits_{};
-    std::array<TCheckBox*, 6> shiftBoxes_{};
+    std::array<TFlatEdit*, 6> keyEdits_{};
+    std::array<TFlatCheckBox*, 6> shiftBoxes_{};
 };
 
 extern TForm2* Form2;

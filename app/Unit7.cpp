@@ -9,7 +9,7 @@ TForm7::TForm7(TComponent* owner) : TForm(owner, "TForm7") {
     Publish("FormCreate", &TForm7::FormCreate);
     Publish("FlatButton1Click", &TForm7::FlatButton1Click);
     ReadDescriptionResource("TFORM7");
-    FlatButton1 = &ComponentAs<TButton>(*this, "FlatButton1");
+    FlatButton1 = &ComponentAs<TFlatButton>(*this, "FlatButton1");
     DoCreate();
 }
 

@@ -1,14 +1,14 @@
 // The about window: product name, credits and version.
 #pragma once
 
-#include "Button.h"
+#include "FlatButton.h"
 #include "Form.h"
 
 class TForm7 : public TForm {
 public:
     explicit TForm7(TComponent* owner);
 
-    TButton* FlatButton1;
+    TFlatButton* FlatButton1;
 
     void FormCreate(TObject* Sender);
     void FlatButton1Click(TObject* Sender);

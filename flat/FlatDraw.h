@@ -22,8 +22,9 @@ using TAdvColors = std::uint8_t;
 // On which side of the caption a button's glyph sits.
 enum class TButtonLayout : std::uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-// The base colour with its lightness moved by the amount (on the 0..240 scale: +10 and
-// then +/- amount, limited to 0..100), or the fallback unchanged when the amount is 0.
+// The base colour with its lightness moved on the 0..240 scale: +10, then + amount up
+// to at most 100 for a lighter shade, or - amount down to at least 0 for a darker one.
+// With amount 0 the fallback comes back unchanged (a system colour stays one).
 TColor DeriveAdvColor(TColor baseColor, TColor fallbackColor, TAdvColors amount, bool darker);
 
 // Width nested one-pixel rings inside rect: left column and top row in topColor, right

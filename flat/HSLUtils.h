@@ -2,7 +2,7 @@
 // integer scale. The flat controls derive their hot, pressed and border shades through
 // these, and a shade must come out the same to the bit wherever it is computed, so the
 // arithmetic is fixed: every expression is evaluated with a 64-bit mantissa and stored
-// as a double, and products become integers by rounding half to even (HSLUtils.cpp).
+// as a double, and products become integers by rounding half to even (HSLArithmetic.h).
 //
 // The RGB values are TColor-shaped plain colours: red in the lowest byte, then green,
 // then blue; the top byte is ignored on input and zero on output. System colours must be

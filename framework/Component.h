@@ -34,6 +34,8 @@ public:
     // Reading from a description: the reader sets the loading state, then properties in
     // the order they are written, then calls Loaded once every component has been read.
     void BeginLoading() { state_ |= csLoading | csReading; }
+    // A form designer marks the components it edits.
+    void SetDesigning(bool value) { state_ = value ? state_ | csDesigning : state_ & ~csDesigning; }
     virtual void Loaded();
     // Answers false for a property this class does not know.
     virtual bool SetProperty(const std::string& name, const TPropValue& value, TReader& reader);
@@ -44,7 +46,7 @@ public:
     virtual void Notification(TComponent* component);
 
     using TPublishedMethod = std::variant<TNotifyEvent, TMouseEvent, TMouseMoveEvent, TCloseEvent,
-                                          TCycleEvent, TStartupEvent>;
+                                          TCycleEvent, TStartupEvent, TKeyEvent, TKeyPressEvent>;
     void PublishMethod(const std::string& name, TPublishedMethod method);
     const TPublishedMethod* FindMethod(const std::string& name) const;
     // Publishes a member function of the derived class under its name.

@@ -3,6 +3,9 @@
 
 #include "WinControl.h"
 
+enum class TEditBorderStyle { bsNone, bsSingle };
+enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
 class TCustomEdit : public TWinControl {
 public:
     explicit TCustomEdit(TComponent* owner);
@@ -14,6 +17,21 @@ public:
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool value);
     void SelectAll();
+    TEditBorderStyle BorderStyle() const {
+        return borderSingle_ ? TEditBorderStyle::bsSingle : TEditBorderStyle::bsNone;
+    }
+    void SetBorderStyle(TEditBorderStyle value);
+    // Shown instead of every character when not 0.
+    char PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(char value);
+    TEditCharCase CharCase() const { return charCase_; }
+    void SetCharCase(TEditCharCase value);
+    // Whether the selection disappears while the edit has no focus.
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool value);
+    // Typed characters go through the OEM code page and back.
+    bool OEMConvert() const { return oemConvert_; }
+    void SetOEMConvert(bool value);
 
     TNotifyEvent OnChange;
 
@@ -27,10 +45,17 @@ protected:
     virtual void Change();
 
 private:
+    // For the styles the system edit reads only when it is created.
+    void RecreateWindow();
+
     int maxLength_ = 0;
     bool autoSelect_ = true;
     bool readOnly_ = false;
     bool borderSingle_ = true;
+    char passwordChar_ = 0;
+    TEditCharCase charCase_ = TEditCharCase::ecNormal;
+    bool hideSelection_ = true;
+    bool oemConvert_ = false;
 };
 
 class TEdit : public TCustomEdit {

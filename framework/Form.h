@@ -13,6 +13,13 @@ enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnl
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 
+// The form designer editing a form (none outside a designer); told of every change.
+class TFormDesigner {
+public:
+    virtual ~TFormDesigner() = default;
+    virtual void Modified() = 0;
+};
+
 class TCustomForm : public TWinControl {
 public:
     // The window class of the form is its class name, so other programs can find it.
@@ -45,6 +52,8 @@ public:
     void SelectNext(TWinControl* current, bool forward);
 
     int ModalResult = 0;
+    TFormDesigner* Designer() const { return designer_; }
+    void SetDesigner(TFormDesigner* designer) { designer_ = designer; }
     TNotifyEvent OnCreate, OnDestroy;
     TCloseEvent OnClose;
 
@@ -76,6 +85,7 @@ private:
     bool shownBefore_ = false;
     TWinControl* activeControl_ = nullptr;
     std::string pendingActiveControl_;
+    TFormDesigner* designer_ = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -316,12 +316,12 @@ object Form2: TForm2
     Transparent = True
     OnClick = Label17Click
   end
-  object FlatEdit1: TEdit
+  object FlatEdit1: TFlatEdit
     Left = 384
     Top = 104
     Width = 33
     Height = 19
-    Color = clBlack
+    ColorFlat = clBlack
     Font.Charset = ANSI_CHARSET
     Font.Color = clRed
     Font.Height = -11
@@ -332,12 +332,12 @@ object Form2: TForm2
     Text = 'W'
     OnMouseMove = FlatEdit1MouseMove
   end
-  object FlatEdit2: TEdit
+  object FlatEdit2: TFlatEdit
     Left = 384
     Top = 128
     Width = 33
     Height = 19
-    Color = clBlack
+    ColorFlat = clBlack
     Font.Charset = ANSI_CHARSET
     Font.Color = clRed
     Font.Height = -11
@@ -348,12 +348,12 @@ object Form2: TForm2
     Text = 'E'
     OnMouseMove = FlatEdit2MouseMove
   end
-  object FlatEdit3: TEdit
+  object FlatEdit3: TFlatEdit
     Left = 384
     Top = 152
     Width = 33
     Height = 19
-    Color = clBlack
+    ColorFlat = clBlack
     Font.Charset = ANSI_CHARSET
     Font.Color = clRed
     Font.Height = -11
@@ -364,12 +364,12 @@ object Form2: TForm2
     Text = 'D'
     OnMouseMove = FlatEdit3MouseMove
   end
-  object FlatEdit4: TEdit
+  object FlatEdit4: TFlatEdit
     Left = 384
     Top = 176
     Width = 33
     Height = 19
-    Color = clBlack
+    ColorFlat = clBlack
     Font.Charset = ANSI_CHARSET
     Font.Color = clRed
     Font.Height = -11
@@ -380,12 +380,12 @@ object Form2: TForm2
     Text = 'S'
     OnMouseMove = FlatEdit4MouseMove
   end
-  object FlatEdit5: TEdit
+  object FlatEdit5: TFlatEdit
     Left = 384
     Top = 200
     Width = 33
     Height = 19
-    Color = clBlack
+    ColorFlat = clBlack
     Font.Charset = ANSI_CHARSET
     Font.Color = clRed
     Font.Height = -11
@@ -397,12 +397,12 @@ object Form2: TForm2
     OnMouseMove = FlatEdit5MouseMove
     OnChange = FlatEdit5Change
   end
-  object FlatEdit6: TEdit
+  object FlatEdit6: TFlatEdit
     Left = 384
     Top = 224
     Width = 33
     Height = 19
-    Color = clBlack
+    ColorFlat = clBlack
     Font.Charset = ANSI_CHARSET
     Font.Color = clRed
     Font.Height = -11
@@ -430,62 +430,68 @@ object Form2: TForm2
     ActiveTextColor = clWhite
     InactiveTextColor = 8559266
   end
-  object FlatCheckBox1: TCheckBox
+  object FlatCheckBox1: TFlatCheckBox
     Left = 304
     Top = 104
     Width = 17
     Height = 17
     Caption = ''
+    Transparent = True
     Checked = True
     TabOrder = 8
     TabStop = True
   end
-  object FlatCheckBox2: TCheckBox
+  object FlatCheckBox2: TFlatCheckBox
     Left = 304
     Top = 128
     Width = 17
     Height = 17
     Caption = ''
+    Transparent = True
     Checked = True
     TabOrder = 9
     TabStop = True
   end
-  object FlatCheckBox3: TCheckBox
+  object FlatCheckBox3: TFlatCheckBox
     Left = 304
     Top = 152
     Width = 17
     Height = 17
     Caption = ''
+    Transparent = True
     Checked = True
     TabOrder = 10
     TabStop = True
   end
-  object FlatCheckBox4: TCheckBox
+  object FlatCheckBox4: TFlatCheckBox
     Left = 304
     Top = 176
     Width = 17
     Height = 17
     Caption = ''
+    Transparent = True
     Checked = True
     TabOrder = 11
     TabStop = True
   end
-  object FlatCheckBox5: TCheckBox
+  object FlatCheckBox5: TFlatCheckBox
     Left = 304
     Top = 200
     Width = 17
     Height = 17
     Caption = ''
+    Transparent = True
     Checked = True
     TabOrder = 12
     TabStop = True
   end
-  object FlatCheckBox6: TCheckBox
+  object FlatCheckBox6: TFlatCheckBox
     Left = 304
     Top = 224
     Width = 17
     Height = 17
     Caption = ''
+    Transparent = True
     Checked = True
     TabOrder = 13
     TabStop = True

@@ -68,12 +68,15 @@ object Form6: TForm6
     ParentFont = False
     Transparent = True
   end
-  object FlatButton1: TButton
+  object FlatButton1: TFlatButton
     Left = 112
     Top = 112
     Width = 89
     Height = 17
     Caption = 'OK'
+    Color = clBlack
+    ColorFocused = clGray
+    ColorDown = clBlack
     Font.Charset = ANSI_CHARSET
     Font.Color = clWhite
     Font.Height = -11

@@ -1,0 +1,438 @@
+#include "FlatCheckBox.h"
+
+#include <windowsx.h>
+
+#include <memory>
+
+#include "Exceptions.h"
+#include "Form.h"
+#include "Platform.h"
+#include "Reader.h"
+#include "Screen.h"
+
+namespace {
+
+// Shared by all check boxes: at most one box is polled at a time.
+TFlatCheckBox* hoveredCheckBox = nullptr;
+std::unique_ptr<TTimer> checkBoxPollTimer;
+std::int32_t flatCheckBoxCount = 0;
+
+constexpr int kSquareSize = 11;
+constexpr int kSquareTop = 3;
+constexpr int kCaptionIndent = 16;
+
+// The check mark: six one-pixel lines, each without its end point; the first three
+// are the short stroke, the last three the long one.
+constexpr struct {
+    int x1, y1, x2, y2;
+} kCheckStrokes[] = {
+    {2, 4, 6, 8}, {2, 5, 5, 8}, {2, 6, 5, 9}, {8, 2, 4, 6}, {8, 3, 4, 7}, {8, 4, 5, 7},
+};
+
+}  // namespace
+
+TFlatCheckBox* TFlatCheckBox::HoveredCheckBox() { return hoveredCheckBox; }
+TTimer* TFlatCheckBox::CheckBoxPollTimer() { return checkBoxPollTimer.get(); }
+std::int32_t TFlatCheckBox::FlatCheckBoxCount() { return flatCheckBoxCount; }
+
+TFlatCheckBox::TFlatCheckBox(TComponent* owner) : TCustomControl(owner) {
+    if (!checkBoxPollTimer) {
+        auto timer = std::make_unique<TTimer>(nullptr);
+        timer->SetEnabled(false);
+        timer->SetInterval(100);
+        checkBoxPollTimer = std::move(timer);
+    }
+    SetParentColor(true);
+    SetParentFont(true);
+    colorFocused_ = DefaultColorFocused;
+    colorDown_ = DefaultColorDown;
+    colorCheck_ = DefaultColorCheck;
+    colorBorder_ = DefaultColorBorder;
+    layout_ = TCheckBoxLayout::checkboxLeft;
+    SetTabStop(true);
+    checked_ = false;
+    SetEnabled(true);
+    SetVisible(true);
+    SetBounds(0, 0, 121, 17);
+    useAdvColors_ = false;
+    advColorFocused_ = DefaultAdvColorFocused;
+    advColorDown_ = DefaultAdvColorDown;
+    advColorBorder_ = DefaultAdvColorBorder;
+    // Every change of Checked raises OnClick from the writer; the framework's own click
+    // on a button release would raise a second one with the old state first.
+    ControlStyle &= ~csClickEvents;
+    ++flatCheckBoxCount;
+}
+
+TFlatCheckBox::~TFlatCheckBox() {
+    StopHoverPoll();
+    if (--flatCheckBoxCount == 0) checkBoxPollTimer.reset();
+}
+
+void TFlatCheckBox::CreateParams(TCreateParams& params) {
+    TCustomControl::CreateParams(params);
+    params.windowClass = "TFlatCheckBox";
+}
+
+// ---- Property writers
+
+void TFlatCheckBox::SetTransparent(bool value) {
+    transparent_ = value;
+    Invalidate();
+}
+
+void TFlatCheckBox::SetLayout(TCheckBoxLayout value) {
+    layout_ = value;
+    Invalidate();
+}
+
+void TFlatCheckBox::SetChecked(bool value) {
+    if (value == checked_) return;
+    checked_ = value;
+    Click();
+    PaintSquare();
+    if (ComponentState() & csDesigning)
+        if (TCustomForm* form = ParentForm(); form && form->Designer()) form->Designer()->Modified();
+}
+
+void TFlatCheckBox::SetColors(int index, TColor value) {
+    switch (index) {
+        case 0: colorFocused_ = value; break;
+        case 1: colorDown_ = value; break;
+        case 2: colorCheck_ = value; break;
+        case 3: colorBorder_ = value; break;
+        default: return;
+    }
+    Invalidate();
+}
+
+void TFlatCheckBox::SetAdvColors(int index, TAdvColors value) {
+    switch (index) {
+        case 0: advColorFocused_ = value; break;
+        case 1: advColorDown_ = value; break;
+        case 2: advColorBorder_ = value; break;
+        default: return;
+    }
+    ApplyAdvColors();
+    Invalidate();
+}
+
+void TFlatCheckBox::SetUseAdvColors(bool value) {
+    if (value == useAdvColors_) return;
+    useAdvColors_ = value;
+    SetParentColor(value);
+    ApplyAdvColors();
+    Invalidate();
+}
+
+void TFlatCheckBox::ApplyAdvColors() {
+    if (!useAdvColors_) return;
+    colorFocused_ = DeriveAdvColor(Color(), colorFocused_, advColorFocused_, false);
+    colorDown_ = DeriveAdvColor(Color(), colorDown_, advColorDown_, true);
+    colorBorder_ = DeriveAdvColor(Color(), colorBorder_, advColorBorder_, true);
+}
+
+// ---- Painting
+
+RECT TFlatCheckBox::SquareRect() const {
+    const RECT client = ClientRect();
+    if (layout_ == TCheckBoxLayout::checkboxRight)
+        return {client.right - 1 - kSquareSize, client.top + kSquareTop, client.right - 1,
+                client.top + kSquareTop + kSquareSize};
+    return {client.left + 1, client.top + kSquareTop, client.left + 1 + kSquareSize,
+            client.top + kSquareTop + kSquareSize};
+}
+
+void TFlatCheckBox::Paint() {
+    if (transparent_) PaintParentBackground(*this, Canvas());
+    PaintSquare();
+    PaintCaption();
+}
+
+// Hover, press, focus and check changes show at once, without a paint cycle, so the
+// square is drawn straight into the window when no paint is under way.
+void TFlatCheckBox::PaintSquare() {
+    TCanvas& canvas = Canvas();
+    if (canvas.Handle()) {
+        DrawSquare(canvas);
+        return;
+    }
+    if (!HandleAllocated()) return;
+    ClientDC dc(Handle());
+    if (!dc.Get()) return;
+    CanvasLease lease(canvas, dc.Get(), Font());
+    DrawSquare(canvas);
+}
+
+void TFlatCheckBox::DrawSquare(TCanvas& canvas) {
+    const RECT square = SquareRect();
+    canvas.Pen.SetStyle(PS_SOLID);
+    canvas.Pen.SetWidth(1);
+    TColor fill = Color();
+    if (hasFocus_ || hovered_) fill = pressed_ ? colorDown_ : colorFocused_;
+    canvas.Brush.SetColor(fill);
+    canvas.FillRect(square);
+    if (checked_) {
+        canvas.Pen.SetColor(Enabled() ? colorCheck_ : clBtnShadow);
+        for (const auto& stroke : kCheckStrokes) {
+            canvas.MoveTo(square.left + stroke.x1, square.top + stroke.y1);
+            canvas.LineTo(square.left + stroke.x2, square.top + stroke.y2);
+        }
+    }
+    canvas.Brush.SetColor(colorBorder_);
+    canvas.FrameRect(square);
+}
+
+void TFlatCheckBox::PaintCaption() {
+    TCanvas& canvas = Canvas();
+    const RECT client = ClientRect();
+    RECT text;
+    UINT format;
+    if (layout_ == TCheckBoxLayout::checkboxRight) {
+        text = {client.left + 1, client.top + 1, client.right - kCaptionIndent, client.bottom - 1};
+        format = DT_WORDBREAK | DT_RIGHT;
+    } else {
+        text = {client.left + kCaptionIndent, client.top + 1, client.right - 1, client.bottom - 1};
+        format = DT_WORDBREAK | DT_LEFT;
+    }
+    canvas.Brush.SetStyle(TBrushStyle::bsClear);
+    canvas.Font.Assign(Font());
+    const std::string caption = Caption();
+    auto draw = [&] {
+        canvas.Prepare();  // selects the font and sets its colour
+        platform::DrawTextA(canvas.Handle(), caption.c_str(), int(caption.size()), &text, format);
+    };
+    if (Enabled()) {
+        draw();
+        return;
+    }
+    // Engraved: a highlight copy one pixel down and right, the shadow over it.
+    platform::OffsetRect(&text, 1, 1);
+    canvas.Font.SetColor(clBtnHighlight);
+    draw();
+    platform::OffsetRect(&text, -1, -1);
+    canvas.Font.SetColor(clBtnShadow);
+    draw();
+}
+
+// ---- Hover tracking
+
+void TFlatCheckBox::MouseMove(TShiftState shift, int x, int y) {
+    TCustomControl::MouseMove(shift, x, y);
+    if (hoveredCheckBox == this) return;
+    if (FindDragTarget(ClientToScreen({x, y}), true) != this) return;
+    if (hoveredCheckBox) hoveredCheckBox->HoverEnd();
+    // Only while one of the program's windows is active.
+    if (!platform::GetActiveWindow()) return;
+    TTimer& timer = *checkBoxPollTimer;
+    if (timer.Enabled()) timer.SetEnabled(false);
+    hoveredCheckBox = this;
+    timer.SetOnTimer([this](TObject* sender) { HoverPollTick(sender); });
+    timer.SetEnabled(true);
+    HoverBegin();
+}
+
+void TFlatCheckBox::HoverPollTick(TObject*) {
+    POINT cursor{};
+    platform::GetCursorPos(&cursor);
+    if (FindDragTarget(cursor, true) != this) HoverEnd();
+}
+
+void TFlatCheckBox::HoverBegin() {
+    if (!Enabled() || hovered_) return;
+    hovered_ = true;
+    PaintSquare();
+}
+
+void TFlatCheckBox::HoverEnd() {
+    // While the button is held the press may still end on the box: keep polling.
+    if (!Enabled() || !hovered_ || pressed_) return;
+    hovered_ = false;
+    StopHoverPoll();
+    PaintSquare();
+}
+
+void TFlatCheckBox::StopHoverPoll() {
+    if (hoveredCheckBox != this) return;
+    if (checkBoxPollTimer) checkBoxPollTimer->SetEnabled(false);
+    hoveredCheckBox = nullptr;
+}
+
+// ---- Mouse buttons
+
+void TFlatCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button != TMouseButton::mbLeft || !Enabled()) return;
+    SetFocus();
+    pressed_ = true;
+    PaintSquare();
+    TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TFlatCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button != TMouseButton::mbLeft || !Enabled()) return;
+    pressed_ = false;
+    if (hovered_) SetChecked(!checked_);
+    PaintSquare();
+    TCustomControl::MouseUp(button, shift, x, y);
+}
+
+// ---- Focus
+
+void TFlatCheckBox::DoEnter() {
+    TCustomControl::DoEnter();
+    hasFocus_ = true;
+    PaintSquare();
+}
+
+void TFlatCheckBox::DoExit() {
+    TCustomControl::DoExit();
+    hasFocus_ = false;
+    PaintSquare();
+}
+
+void TFlatCheckBox::FocusGained(TMessage& message) {
+    TCustomControl::WndProc(message);
+    if (!Enabled()) return;
+    hasFocus_ = true;
+    PaintSquare();
+}
+
+void TFlatCheckBox::FocusLost(TMessage& message) {
+    TCustomControl::WndProc(message);
+    if (!Enabled()) return;
+    hovered_ = false;
+    hasFocus_ = false;
+    StopHoverPoll();
+    PaintSquare();
+}
+
+// ---- Notifications
+
+void TFlatCheckBox::DialogChar(TMessage& message) {
+    const unsigned c = unsigned(message.WParam);
+    if (IsAccel(c, Caption()) && CanFocus()) {
+        SetFocus();
+        SetChecked(!checked_);
+        message.Result = 1;
+    } else if (c == ' ' && hasFocus_) {
+        SetChecked(!checked_);
+    } else {
+        TCustomControl::WndProc(message);
+    }
+}
+
+void TFlatCheckBox::ColorsChanged() {
+    if (useAdvColors_) {
+        SetParentColor(true);
+        ApplyAdvColors();
+    }
+    Invalidate();
+}
+
+void TFlatCheckBox::EnabledChanged(TMessage& message) {
+    TCustomControl::WndProc(message);
+    if (!Enabled()) {
+        hovered_ = false;
+        pressed_ = false;
+        StopHoverPoll();
+    }
+    Invalidate();
+}
+
+void TFlatCheckBox::DesignHitTest(TMessage& message) {
+    const RECT square = SquareRect();
+    const POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    message.Result = platform::PtInRect(&square, at) ? 1 : 0;
+}
+
+namespace {
+TShiftState KeyboardShiftState() {
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}
+}  // namespace
+
+void TFlatCheckBox::KeyMessage(TMessage& message, const TKeyEvent& event) {
+    if (event) {
+        auto key = std::uint16_t(message.WParam);
+        event(this, key, KeyboardShiftState());
+        if (key == 0) return;
+        message.WParam = key;
+    }
+    TCustomControl::WndProc(message);
+}
+
+void TFlatCheckBox::CharMessage(TMessage& message) {
+    if (OnKeyPress) {
+        char key = char(message.WParam);
+        OnKeyPress(this, key);
+        if (key == 0) return;
+        message.WParam = static_cast<unsigned char>(key);
+    }
+    TCustomControl::WndProc(message);
+}
+
+void TFlatCheckBox::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case CM_ENABLEDCHANGED: return EnabledChanged(message);
+        case CM_TEXTCHANGED:
+            DefaultHandler(message);
+            Invalidate();
+            return;
+        case CM_DIALOGCHAR: return DialogChar(message);
+        case WM_SETFOCUS: return FocusGained(message);
+        case WM_KILLFOCUS: return FocusLost(message);
+        case CM_SYSCOLORCHANGE: return ColorsChanged();  // not passed on
+        case CM_PARENTCOLORCHANGED:
+            TCustomControl::WndProc(message);
+            return ColorsChanged();
+        case CM_DESIGNHITTEST: return DesignHitTest(message);
+        case WM_SIZE:
+        case WM_MOVE:
+            TCustomControl::WndProc(message);
+            if (transparent_) Invalidate();
+            return;
+        // Answers like a system check box, for automation from other processes.
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN: return KeyMessage(message, OnKeyDown);
+        case WM_KEYUP:
+        case WM_SYSKEYUP: return KeyMessage(message, OnKeyUp);
+        case WM_CHAR: return CharMessage(message);
+        case BM_GETCHECK: message.Result = checked_ ? BST_CHECKED : BST_UNCHECKED; return;
+        case BM_SETCHECK:
+            SetChecked(message.WParam != BST_UNCHECKED);
+            message.Result = 0;
+            return;
+        default: TCustomControl::WndProc(message);
+    }
+}
+
+bool TFlatCheckBox::SetProperty(const std::string& name, const TPropValue& value,
+                                TReader& reader) {
+    auto strength = [&]() -> TAdvColors {
+        const int amount = value.AsInteger();
+        if (amount < 0 || amount > 100)
+            throw EReadError(FormatMessageText("Ungültiger Eigenschaftswert %s", name));
+        return TAdvColors(amount);
+    };
+    if (name == "Transparent") SetTransparent(value.AsBoolean());
+    else if (name == "Checked") SetChecked(value.AsBoolean());
+    else if (name == "ColorFocused") SetColors(0, value.AsColor());
+    else if (name == "ColorDown") SetColors(1, value.AsColor());
+    else if (name == "ColorCheck") SetColors(2, value.AsColor());
+    else if (name == "ColorBorder") SetColors(3, value.AsColor());
+    else if (name == "AdvColorFocused") SetAdvColors(0, strength());
+    else if (name == "AdvColorDown") SetAdvColors(1, strength());
+    else if (name == "AdvColorBorder") SetAdvColors(2, strength());
+    else if (name == "UseAdvColors") SetUseAdvColors(value.AsBoolean());
+    else if (name == "OnKeyDown") OnKeyDown = reader.Method<TKeyEvent>(value);
+    else if (name == "OnKeyUp") OnKeyUp = reader.Method<TKeyEvent>(value);
+    else if (name == "OnKeyPress") OnKeyPress = reader.Method<TKeyPressEvent>(value);
+    else if (name == "Layout")
+        SetLayout(TCheckBoxLayout(value.AsEnum({"checkboxLeft", "checkboxRight"})));
+    else return TCustomControl::SetProperty(name, value, reader);
+    return true;
+}

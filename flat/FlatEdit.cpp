@@ -1,0 +1,259 @@
+#include "FlatEdit.h"
+
+#include <utility>
+
+#include "HandleCounts.h"
+#include "Platform.h"
+#include "Reader.h"
+#include "Screen.h"
+
+namespace {
+
+constexpr int kFrameWidth = 3;
+
+// A solid brush made and deleted through the platform layer, so a test sees the calls.
+class FrameBrush {
+public:
+    explicit FrameBrush(TColor color) : handle_(platform::CreateSolidBrush(ColorToRGB(color))) {
+        if (handle_) HandleCounts::Acquired(HandleKind::GdiObject);
+    }
+    ~FrameBrush() {
+        if (handle_) {
+            platform::DeleteObject(handle_);
+            HandleCounts::Released(HandleKind::GdiObject);
+        }
+    }
+    FrameBrush(const FrameBrush&) = delete;
+    FrameBrush& operator=(const FrameBrush&) = delete;
+    HBRUSH Get() const { return handle_; }
+
+private:
+    HBRUSH handle_;
+};
+
+// A device context lent by the system (GetWindowDC or GetDC), given back on scope exit.
+class BorrowedDC {
+public:
+    BorrowedDC(HWND window, HDC dc) : window_(window), dc_(dc) {}
+    ~BorrowedDC() {
+        if (dc_) platform::ReleaseDC(window_, dc_);
+    }
+    BorrowedDC(const BorrowedDC&) = delete;
+    BorrowedDC& operator=(const BorrowedDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+}  // namespace
+
+TCustomFlatEdit::TCustomFlatEdit(TComponent* owner) : TCustomEdit(owner) {
+    TControl::SetParentFont(true);
+    colorFocused_ = clWhite;
+    colorBorder_ = 0x8396A0;
+    colorFlat_ = 0xE1EAEB;
+    parentColor_ = true;
+    // The framework's edit has no automatic height and no 3D look to switch off; only
+    // its border goes, the frame takes its place.
+    SetBorderStyle(TEditBorderStyle::bsNone);
+    ControlStyle &= ~csFramed;
+    SetBounds(0, 0, 121, 19);
+    useAdvColors_ = false;
+    advColorFocused_ = 10;
+    advColorBorder_ = 50;
+}
+
+void TCustomFlatEdit::SetColors(int index, TColor value) {
+    switch (index) {
+        case ciFocused: colorFocused_ = value; break;
+        case ciBorder: colorBorder_ = value; break;
+        case ciFlat:
+            colorFlat_ = value;
+            parentColor_ = false;
+            break;
+        default: return;
+    }
+    PaintFrame();
+}
+
+void TCustomFlatEdit::SetParentColor(bool value) {
+    if (value == parentColor_) return;
+    parentColor_ = value;
+    if (!value) return;
+    if (parent_) colorFlat_ = parent_->Color();
+    PaintFrame();
+}
+
+void TCustomFlatEdit::SetAdvColors(int index, TAdvColors value) {
+    switch (index) {
+        case aiFocused: advColorFocused_ = value; break;
+        case aiBorder: advColorBorder_ = value; break;
+        default: return;
+    }
+    if (!useAdvColors_) return;
+    ApplyAdvColors();
+    PaintFrame();
+}
+
+void TCustomFlatEdit::SetUseAdvColors(bool value) {
+    if (value == useAdvColors_) return;
+    useAdvColors_ = value;
+    SetParentColor(value);
+    ApplyAdvColors();
+    PaintFrame();
+}
+
+void TCustomFlatEdit::ApplyAdvColors() {
+    if (!useAdvColors_) return;
+    colorFocused_ = DeriveAdvColor(colorFlat_, colorFocused_, advColorFocused_, false);
+    colorBorder_ = DeriveAdvColor(colorFlat_, colorBorder_, advColorBorder_, true);
+}
+
+void TCustomFlatEdit::Loaded() {
+    TCustomEdit::Loaded();
+    if (!(ComponentState() & csDesigning)) FitHeightToFont();
+}
+
+void TCustomFlatEdit::FitHeightToFont() {
+    TEXTMETRICA metrics{};
+    {
+        BorrowedDC screen(nullptr, platform::GetDC(nullptr));
+        HGDIOBJ previous = platform::SelectObject(screen.Get(), Font().Handle());
+        platform::GetTextMetricsA(screen.Get(), &metrics);
+        platform::SelectObject(screen.Get(), previous);
+    }
+    SetHeight(metrics.tmHeight + 2 * kFrameWidth);
+}
+
+bool TCustomFlatEdit::Lit() {
+    if (ComponentState() & csDesigning) return false;
+    if (Focused()) return true;
+    return hovered_ && !dynamic_cast<TFlatEdit*>(Screen.ActiveControl());
+}
+
+void TCustomFlatEdit::PaintFrame(HRGN) {
+    // Without a parent there can be no window to paint on (a child window needs one);
+    // the first WM_NCPAINT after it is placed paints the frame.
+    if (!HandleAllocated() && !parent_) return;
+    HWND window = Handle();
+    RECT r;
+    platform::GetWindowRect(window, &r);
+    platform::OffsetRect(&r, -r.left, -r.top);
+    FrameBrush border(colorBorder_), flat(colorFlat_), focus(colorFocused_);
+    // Declared after the brushes: the context goes back before they are deleted.
+    BorrowedDC dc(window, platform::GetWindowDC(window));
+    HBRUSH fill;
+    if (Lit()) {
+        SetColor(colorFocused_);
+        fill = focus.Get();
+    } else {
+        SetColor(colorFlat_);
+        fill = flat.Get();
+    }
+    if (!dc.Get()) return;
+    platform::FrameRect(dc.Get(), &r, border.Get());
+    platform::InflateRect(&r, -1, -1);
+    platform::FrameRect(dc.Get(), &r, fill);
+    platform::InflateRect(&r, -1, -1);
+    platform::FrameRect(dc.Get(), &r, fill);
+}
+
+void TCustomFlatEdit::TakeParentColor() {
+    if (parent_) colorFlat_ = parent_->Color();
+}
+
+void TCustomFlatEdit::HandleCreated() {
+    TCustomEdit::HandleCreated();
+    // The system edit measured its frame before we took over its procedure; ask again
+    // so the 3-pixel band is reserved from the start.
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TCustomFlatEdit::ParentColorChanged() {
+    if (parent_) Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TCustomFlatEdit::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case CM_ENABLEDCHANGED: return HandleEnabledChanged(message);
+        case CM_FONTCHANGED: return HandleFontChanged(message);
+        case CM_MOUSEENTER: return HandleMouseEnter(message);
+        case CM_MOUSELEAVE: return HandleMouseLeave(message);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: return HandleFocusChange(message);
+        case WM_NCCALCSIZE: return HandleNcCalcSize(message);
+        case WM_NCPAINT: return HandleNcPaint(message);
+        case CM_SYSCOLORCHANGE:
+        case CM_PARENTCOLORCHANGED: return HandleColorChanges(message);
+        default: TCustomEdit::WndProc(message); return;
+    }
+}
+
+void TCustomFlatEdit::HandleEnabledChanged(TMessage& message) {
+    TCustomEdit::WndProc(message);
+    PaintFrame();
+}
+
+void TCustomFlatEdit::HandleFontChanged(TMessage& message) {
+    TCustomEdit::WndProc(message);
+    unsigned state = ComponentState();
+    if (!((state & csDesigning) && (state & csLoading))) FitHeightToFont();
+}
+
+void TCustomFlatEdit::HandleMouseEnter(TMessage& message) {
+    TCustomEdit::WndProc(message);
+    // Another program in front: its window has the user's attention, not this edit.
+    if (!platform::GetActiveWindow()) return;
+    hovered_ = true;
+    PaintFrame();
+}
+
+void TCustomFlatEdit::HandleMouseLeave(TMessage& message) {
+    TCustomEdit::WndProc(message);
+    hovered_ = false;
+    PaintFrame();
+}
+
+void TCustomFlatEdit::HandleFocusChange(TMessage& message) {
+    TCustomEdit::WndProc(message);
+    if (!(ComponentState() & csDesigning)) PaintFrame();
+}
+
+void TCustomFlatEdit::HandleNcCalcSize(TMessage& message) {
+    TCustomEdit::WndProc(message);
+    // Either form of the message starts with the proposed client rectangle.
+    auto* proposed = reinterpret_cast<RECT*>(message.LParam);
+    platform::InflateRect(proposed, -kFrameWidth, -kFrameWidth);
+}
+
+void TCustomFlatEdit::HandleNcPaint(TMessage& message) {
+    TCustomEdit::WndProc(message);
+    PaintFrame(reinterpret_cast<HRGN>(message.WParam));
+}
+
+void TCustomFlatEdit::HandleColorChanges(TMessage&) {
+    if (useAdvColors_) {
+        TakeParentColor();
+        ApplyAdvColors();
+    } else if (parentColor_) {
+        TakeParentColor();
+    }
+    PaintFrame();
+}
+
+bool TFlatEdit::SetProperty(const std::string& name, const TPropValue& value, TReader& reader) {
+    if (name == "ColorFocused") SetColors(ciFocused, value.AsColor());
+    else if (name == "ColorBorder") SetColors(ciBorder, value.AsColor());
+    else if (name == "ColorFlat") SetColors(ciFlat, value.AsColor());
+    else if (name == "ParentColor") SetParentColor(value.AsBoolean());
+    else if (name == "AdvColorFocused") SetAdvColors(aiFocused, TAdvColors(value.AsInteger()));
+    else if (name == "AdvColorBorder") SetAdvColors(aiBorder, TAdvColors(value.AsInteger()));
+    else if (name == "UseAdvColors") SetUseAdvColors(value.AsBoolean());
+    // The fill follows the frame state, and the construction fixes the border.
+    else if (name == "Color" || name == "BorderStyle" || name == "AutoSelect") return false;
+    else return TCustomEdit::SetProperty(name, value, reader);
+    return true;
+}

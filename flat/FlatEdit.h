@@ -1,0 +1,82 @@
+// A one-line edit with a flat look: a 3-pixel frame of its own in the non-client area,
+// a 1-pixel ring in the border colour around two rings in the fill colour, and one fill
+// colour behind the text that lights up while the edit has the focus or is hovered.
+#pragma once
+
+#include "Edit.h"
+#include "FlatDraw.h"
+
+class TCustomFlatEdit : public TCustomEdit {
+public:
+    explicit TCustomFlatEdit(TComponent* owner);
+
+    // The three colours share one writer; the index picks the colour.
+    enum TColorIndex { ciFocused = 0, ciBorder = 1, ciFlat = 2 };
+    TColor ColorFocused() const { return colorFocused_; }
+    TColor ColorBorder() const { return colorBorder_; }
+    TColor ColorFlat() const { return colorFlat_; }
+    void SetColorFocused(TColor value) { SetColors(ciFocused, value); }
+    void SetColorBorder(TColor value) { SetColors(ciBorder, value); }
+    void SetColorFlat(TColor value) { SetColors(ciFlat, value); }
+    void SetColors(int index, TColor value);
+
+    // The edit's own flag: ColorFlat follows the parent's Color. The framework's flag of
+    // the same name (for Color) is a different thing and stays the framework's.
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool value);
+
+    enum TAdvIndex { aiFocused = 0, aiBorder = 1 };
+    TAdvColors AdvColorFocused() const { return advColorFocused_; }
+    TAdvColors AdvColorBorder() const { return advColorBorder_; }
+    void SetAdvColorFocused(TAdvColors value) { SetAdvColors(aiFocused, value); }
+    void SetAdvColorBorder(TAdvColors value) { SetAdvColors(aiBorder, value); }
+    void SetAdvColors(int index, TAdvColors value);
+
+    bool UseAdvColors() const { return useAdvColors_; }
+    void SetUseAdvColors(bool value);
+
+    bool Hovered() const { return hovered_; }
+
+    // Paints the whole frame into the window's non-client area; the update region that
+    // came with WM_NCPAINT (or none) is not needed for three rings.
+    void PaintFrame(HRGN region = nullptr);
+    void FitHeightToFont();
+    void ApplyAdvColors();
+
+    void Loaded() override;
+    void WndProc(TMessage& message) override;
+
+protected:
+    void HandleCreated() override;
+    // The framework tells a control of its parent's colour only when its own ParentColor
+    // flag is set; this edit keeps its own flag, so it always wants to hear.
+    void ParentColorChanged() override;
+
+private:
+    void HandleEnabledChanged(TMessage& message);
+    void HandleFontChanged(TMessage& message);
+    void HandleMouseEnter(TMessage& message);
+    void HandleMouseLeave(TMessage& message);
+    void HandleFocusChange(TMessage& message);
+    void HandleNcCalcSize(TMessage& message);
+    void HandleNcPaint(TMessage& message);
+    void HandleColorChanges(TMessage& message);
+    bool Lit();
+    void TakeParentColor();
+
+    bool useAdvColors_ = false;
+    TAdvColors advColorFocused_ = 10;
+    TAdvColors advColorBorder_ = 50;
+    bool parentColor_ = true;
+    TColor colorFocused_ = clWhite;
+    TColor colorBorder_ = 0x8396A0;
+    TColor colorFlat_ = 0xE1EAEB;
+    bool hovered_ = false;
+};
+
+class TFlatEdit : public TCustomFlatEdit {
+public:
+    using TCustomFlatEdit::TCustomFlatEdit;
+
+    bool SetProperty(const std::string& name, const TPropValue& value, TReader& reader) override;
+};
