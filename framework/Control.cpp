@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Form.h"
+#include "Menus.h"
 #include "Reader.h"
 #include "WinControl.h"
 
@@ -210,6 +211,11 @@ void TControl::HandleMouseUp(TMessage& message, TMouseButton button) {
 
 void TControl::HandleParentFontChanged(TMessage&) { ParentFontChanged(); }
 
+void TControl::Notification(TComponent* component) {
+    TComponent::Notification(component);
+    if (component == PopupMenu) PopupMenu = nullptr;
+}
+
 void TControl::HandleParentColorChanged(TMessage&) {
     if (parentColor_ && parent_) {
         SetColor(parent_->Color());
@@ -229,6 +235,11 @@ void TControl::Invalidate() {
 
 void TControl::Loaded() {
     TComponent::Loaded();
+    if (!pendingPopupMenu_.empty()) {
+        TComponent* root = Owner();
+        PopupMenu = root ? dynamic_cast<TPopupMenu*>(root->FindComponent(pendingPopupMenu_)) : nullptr;
+        pendingPopupMenu_.clear();
+    }
     if (parentFont_) ParentFontChanged();
     if (parentColor_ && parent_) Perform(CM_PARENTCOLORCHANGED);
 }
@@ -295,6 +306,13 @@ bool TControl::SetProperty(const std::string& name, const TPropValue& value, TRe
     else if (name == "OnMouseDown") OnMouseDown = reader.MouseMethod(value);
     else if (name == "OnMouseUp") OnMouseUp = reader.MouseMethod(value);
     else if (name == "OnMouseMove") OnMouseMove = reader.MouseMoveMethod(value);
+    else if (name == "Hint") Hint = value.AsString();
+    else if (name == "ShowHint") ShowHint = value.AsBoolean();
+    else if (name == "ParentShowHint") ParentShowHint = value.AsBoolean();
+    else if (name == "HelpType") HelpType = value.AsEnum({"htContext", "htKeyword"});
+    else if (name == "HelpKeyword") HelpKeyword = value.AsString();
+    else if (name == "HelpContext") HelpContext = value.AsInteger();
+    else if (name == "PopupMenu") pendingPopupMenu_ = value.AsIdentifier();
     else if (name.rfind("Font.", 0) == 0) return SetFontProperty(font_, name, value);
     else return TComponent::SetProperty(name, value, reader);
     return true;

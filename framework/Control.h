@@ -21,6 +21,7 @@ constexpr unsigned csLButtonDown = 0x1, csClicked = 0x2, csFocusing = 0x20,
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 class TControl : public TComponent {
 public:
@@ -73,6 +74,16 @@ public:
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor value);
 
+    // Kept for the descriptions and for callers; this program shows no hints or help.
+    std::string Hint;
+    bool ShowHint = false;
+    bool ParentShowHint = true;
+    int HelpType = 0;  // 0 htContext, 1 htKeyword
+    std::string HelpKeyword;
+    int HelpContext = 0;
+    // The menu a right click on the control would open; resolved by name when loaded.
+    TPopupMenu* PopupMenu = nullptr;
+
     unsigned ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     unsigned ControlState = 0;
 
@@ -89,6 +100,7 @@ public:
     virtual bool HasWindow() const { return false; }
 
     void Loaded() override;
+    void Notification(TComponent* component) override;
     bool SetProperty(const std::string& name, const TPropValue& value, TReader& reader) override;
 
     virtual void Click();
@@ -125,6 +137,7 @@ private:
     std::string text_;
     TFont font_;
     bool parentFont_ = true;
+    std::string pendingPopupMenu_;
     TColor color_ = clWindow;
     bool parentColor_ = false;
     TCursor cursor_ = crDefault;

@@ -86,22 +86,25 @@ end)",
                       }));
                   });
     // The box is modal inside the handler: read and close it from another thread.
-    std::atomic<bool> stop{false};
+    std::atomic<bool> stop{false}, got{false};
     std::wstring seen;
     std::thread closer([&] {
         while (!stop) {
             HWND box = FindWindowW(L"#32770", nullptr);
             if (box && GetWindowThreadProcessId(box, nullptr) == GetWindowThreadProcessId(form.Handle(), nullptr)) {
                 wchar_t text[256] = {};
-                GetDlgItemTextW(box, 0xFFFF, text, 256);
-                seen = text;
-                PostMessageW(box, WM_COMMAND, IDOK, 0);
-                return;
+                // The box exists a moment before its text does.
+                if (GetDlgItemTextW(box, 0xFFFF, text, 256) > 0) {
+                    seen = text;
+                    got = true;  // published after the text, read only after this
+                    PostMessageW(box, WM_COMMAND, IDOK, 0);
+                    return;
+                }
             }
             Sleep(20);
         }
     });
-    bool shown = PumpUntil([&] { return !seen.empty(); });
+    bool shown = PumpUntil([&] { return got.load(); });
     stop = true;
     closer.join();
     ASSERT_TRUE(shown);
