@@ -51,13 +51,7 @@ void TApplication::Initialize() {
 LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, msg, wParam, lParam);
-    TMessage message{msg, wParam, lParam, 0};
-    try {
-        self->WndProc(message);
-    } catch (...) {
-        ShowCurrentException();
-    }
-    return message.Result;
+    return DispatchGuarded(msg, wParam, lParam, [self](TMessage& m) { self->WndProc(m); });
 }
 
 void TApplication::WndProc(TMessage& message) {

@@ -78,3 +78,16 @@ private:
 };
 
 extern TApplication* Application;
+
+// Hands a Win32 callback's message to a handler as a message record and answers its
+// result; an exception never crosses back into the system, it is shown instead.
+template <class Handler>
+LRESULT DispatchGuarded(UINT msg, WPARAM wParam, LPARAM lParam, Handler&& handler) {
+    TMessage message{msg, wParam, lParam, 0};
+    try {
+        handler(message);
+    } catch (...) {
+        TApplication::ShowCurrentException();
+    }
+    return message.Result;
+}

@@ -56,11 +56,5 @@ MethodThunk::MethodThunk(THandler handler) : handler_(std::move(handler)) {
 MethodThunk::~MethodThunk() { VirtualFree(code_, 0, MEM_RELEASE); }
 
 LRESULT CALLBACK MethodThunk::Entry(MethodThunk* self, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TMessage message{msg, wParam, lParam, 0};
-    try {
-        self->handler_(message);
-    } catch (...) {
-        TApplication::ShowCurrentException();
-    }
-    return message.Result;
+    return DispatchGuarded(msg, wParam, lParam, self->handler_);
 }

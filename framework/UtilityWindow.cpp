@@ -28,11 +28,5 @@ UtilityWindow::~UtilityWindow() {
 LRESULT CALLBACK UtilityWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<UtilityWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self) return DefWindowProcA(window, msg, wParam, lParam);
-    TMessage message{msg, wParam, lParam, 0};
-    try {
-        self->handler_(message);
-    } catch (...) {
-        TApplication::ShowCurrentException();
-    }
-    return message.Result;
+    return DispatchGuarded(msg, wParam, lParam, self->handler_);
 }

@@ -121,13 +121,7 @@ LRESULT CALLBACK TWinControl::StandardWndProc(HWND window, UINT msg, WPARAM wPar
         }
     }
     if (!control) return DefWindowProcA(window, msg, wParam, lParam);
-    TMessage message{msg, wParam, lParam, 0};
-    try {
-        control->WndProc(message);
-    } catch (...) {
-        TApplication::ShowCurrentException();
-    }
-    return message.Result;
+    return DispatchGuarded(msg, wParam, lParam, [control](TMessage& m) { control->WndProc(m); });
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
@@ -406,7 +400,6 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
     if (captureControl_ == control) SetCaptureControl(nullptr);
-    if (hoverControl_ == control) hoverControl_ = nullptr;
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
