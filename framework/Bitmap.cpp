@@ -43,24 +43,6 @@ TCanvas& TBitmap::Canvas() {
     return canvas_;
 }
 
-void TBitmap::AssignHandle(HBITMAP source) {
-    BITMAP info{};
-    if (!source || !GetObjectA(source, sizeof(info), &info))
-        throw EInvalidOperation("Ungültiges Bitmap");
-    SetSize(info.bmWidth, info.bmHeight);
-    MemoryDC sourceDC(nullptr);
-    SelectedObject selected(sourceDC.Get(), source);
-    BitBlt(Canvas().Handle(), 0, 0, width_, height_, sourceDC.Get(), 0, 0, SRCCOPY);
-}
-
-void TBitmap::LoadFromResourceName(const std::string& name) {
-    HANDLE loaded = LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0,
-                               LR_CREATEDIBSECTION);
-    if (!loaded) throw EReadError(FormatMessageText("Ressource %s nicht gefunden", name));
-    BitmapHandle owned{static_cast<HBITMAP>(loaded)};
-    AssignHandle(owned.Get());
-}
-
 COLORREF TBitmap::Pixel(int x, int y) const {
     if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
     GdiFlush();

@@ -21,10 +21,6 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     void SetSize(int width, int height);
-    // A BITMAP resource of the running program.
-    void LoadFromResourceName(const std::string& name);
-    // Copies a device-dependent or DIB bitmap handle the caller keeps owning.
-    void AssignHandle(HBITMAP source);
     COLORREF Pixel(int x, int y) const;
     // The pixels, top row first, each 0x00RRGGBB; flush GDI before touching them.
     std::uint32_t* Bits() const { return bits_; }

@@ -95,10 +95,6 @@ void TCustomForm::SetClientHeight(int value) {
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value) { borderStyle_ = value; }
 
-void TCustomForm::SetBounds(int left, int top, int width, int height) {
-    TWinControl::SetBounds(left, top, width, height);
-}
-
 TWindowState TCustomForm::WindowState() const {
     if (handle_ && IsIconic(handle_)) return TWindowState::wsMinimized;
     if (handle_ && IsZoomed(handle_)) return TWindowState::wsMaximized;

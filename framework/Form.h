@@ -58,7 +58,6 @@ public:
     TCloseEvent OnClose;
 
     void SetVisible(bool value) override;
-    void SetBounds(int left, int top, int width, int height) override;
     void Loaded() override;
     void Notification(TComponent* component) override;
     bool SetProperty(const std::string& name, const TPropValue& value, TReader& reader) override;

@@ -51,13 +51,10 @@ void TLabel::DrawCaption(HDC dc, RECT& rect, UINT flags) {
 
 void TLabel::AdjustBounds() {
     if (!autoSize_ || (ComponentState() & csLoading)) return;
-    HDC screen = GetDC(nullptr);
+    ClientDC screen(nullptr);
     RECT rect{0, 0, 0, 0};
-    {
-        SelectedObject font(screen, Font().Handle());
-        DrawCaption(screen, rect, DT_CALCRECT);
-    }
-    ReleaseDC(nullptr, screen);
+    SelectedObject font(screen.Get(), Font().Handle());
+    DrawCaption(screen.Get(), rect, DT_CALCRECT);
     int left = Left();
     if (alignment_ == TAlignment::taRightJustify) left += Width() - rect.right;
     SetBounds(left, Top(), rect.right, rect.bottom);

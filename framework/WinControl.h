@@ -109,7 +109,6 @@ private:
     WNDPROC defaultProc_ = nullptr;
     std::vector<TControl*> controls_;
     TControl* captureControl_ = nullptr;
-    TControl* hoverControl_ = nullptr;
     bool trackingLeave_ = false;
     int tabOrder_ = -1;
     bool tabStop_ = false;
