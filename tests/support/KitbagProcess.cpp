@@ -163,6 +163,14 @@ std::string ControlText(HWND control) {
     return text;
 }
 
+bool ClickUntil(HWND window, int x, int y, const std::function<bool()>& effect) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ClickAt(window, x, y);
+        if (WaitFor(effect, 7000)) return true;
+    }
+    return false;
+}
+
 HWND TrayIcon() {
     HWND tray = FindWindowW(L"__winex11_standalone_tray", nullptr);
     return tray ? FindWindowExW(tray, nullptr, L"__winex11_tray_icon", nullptr) : nullptr;

@@ -42,6 +42,10 @@ std::string ControlText(HWND control);
 // Moves the mouse to a point in a window's client area and clicks there, as a player's
 // mouse would.
 void ClickAt(HWND window, int x, int y, bool right = false);
+// For clicks that lead somewhere and are harmless to repeat: clicks until the effect
+// shows, at most three times. Right after a window appears under Wine a click can be
+// lost before it reaches the program; a player would simply click again.
+bool ClickUntil(HWND window, int x, int y, const std::function<bool()>& effect);
 
 // The notification-area icons as Wine shows them without a tray host: children of a
 // standalone tray window.

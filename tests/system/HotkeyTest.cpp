@@ -26,10 +26,10 @@ protected:
         Activate();
     }
     void Activate() {
-        ClickAt(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24);
         // The tray window takes the foreground when shown; the game takes it back after,
         // and must keep it.
-        ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm4"); }));
+        ASSERT_TRUE(ClickUntil(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24,
+                               [&] { return kitbag->Visible(L"TForm4"); }));
         ASSERT_TRUE(target.TakeForeground());
         target.Clear();
     }
@@ -103,8 +103,8 @@ TEST_F(HotkeyTest, AShiftBoxChangedAfterTheSaveCountsButAnUnsavedKeyDoesNot) {
     WriteBytes(folder.File(L"Settings.ini"), kDefaults);
     kitbag = std::make_unique<KitbagProcess>(folder.Path());
     ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1"); }));
-    ClickAt(kitbag->Form(L"TForm1"), 32 + 28, 64 + 24);  // Settings
-    ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm2"); }));
+    ASSERT_TRUE(ClickUntil(kitbag->Form(L"TForm1"), 32 + 28, 64 + 24,  // Settings
+                           [&] { return kitbag->Visible(L"TForm2"); }));
     HWND form2 = kitbag->Form(L"TForm2");
     // A click sent inside Wine does not move the X focus: the keys typed below must
     // find the settings window in the foreground.
@@ -119,8 +119,8 @@ TEST_F(HotkeyTest, AShiftBoxChangedAfterTheSaveCountsButAnUnsavedKeyDoesNot) {
     SendMessageW(edit1, EM_SETSEL, 0, -1);
     SendKeys({kShift, 'Q', -'Q', -kShift});
     ASSERT_TRUE(WaitFor([&] { return ControlText(edit1) == "Q"; }));
-    ClickAt(form2, 210 + 30, 277 + 6);  // Go to Mainform
-    ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1"); }));
+    ASSERT_TRUE(ClickUntil(form2, 210 + 30, 277 + 6,  // Go to Mainform
+                           [&] { return kitbag->Visible(L"TForm1"); }));
     Activate();
     Play({'W', -'W', 'Q', -'Q'}, {Up(VK_NUMPAD7), Down('Q')});
     EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 1);  // W alone now: the box counted

@@ -103,8 +103,7 @@ TEST_F(LookTest, TheMessageWindowIsRectangularWithAWhiteFrame) {
     HWND edit6 = kitbag->ControlAt(L"TForm2", 384, 224);
     ASSERT_NE(edit6, nullptr);
     SendMessageA(edit6, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("W"));
-    ClickAt(settings, 40 + 50, 277 + 9);
-    ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm6"); }));
+    ASSERT_TRUE(ClickUntil(settings, 40 + 50, 277 + 9, [&] { return kitbag->Visible(L"TForm6"); }));
     HWND message = kitbag->Form(L"TForm6");
     ASSERT_TRUE(Drawn(message, 150, 90));
     RECT rect;
@@ -120,8 +119,8 @@ TEST_F(LookTest, TheMessageWindowIsRectangularWithAWhiteFrame) {
 
 TEST_F(LookTest, HideWindowAppearsOverTheHidePictureAndGoesOverTheBackground) {
     Start(kDefaults, L"TForm1");
-    ClickAt(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24);
-    ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm4"); }));
+    ASSERT_TRUE(ClickUntil(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24,
+                           [&] { return kitbag->Visible(L"TForm4"); }));
     HWND tray = kitbag->Form(L"TForm4");
     ASSERT_TRUE(Drawn(tray, 100, 20));
     EXPECT_FALSE(AnyWhite(tray, 72, 97, 71, 12));

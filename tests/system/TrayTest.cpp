@@ -28,8 +28,8 @@ protected:
     }
     // "Activate Keys", then "Hide window" on the tray window.
     void ActivateAndHide() {
-        ClickAt(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24);
-        ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm4"); }));
+        ASSERT_TRUE(ClickUntil(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24,
+                               [&] { return kitbag->Visible(L"TForm4"); }));
         EXPECT_FALSE(ShiftWFree());
         ClickAt(kitbag->Form(L"TForm4"), 79 + 28, 61 + 24);
         ASSERT_TRUE(WaitFor([&] { return !kitbag->AnyWindowVisible(); }));
