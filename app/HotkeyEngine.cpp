@@ -60,10 +60,8 @@ void THotkeyEngine::HotkeyPressed(WPARAM id) {
 }
 
 void ActivateHotkeys() {
-    SettingsFile::Keys keyLines;
+    const SettingsFile::Keys keyLines = SettingsFile::Decode(SettingsLineBuffer().Lines()).keys;
     SettingsFile::ShiftFlags shift;
-    for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
-        keyLines[size_t(slot - 1)] = SettingsLineBuffer()[SettingsFile::KeyLine(slot) - 1];
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
         shift[size_t(slot - 1)] = Form2->ShiftBox(slot).Checked();
     Form1->Hotkeys().Activate(keyLines, shift);

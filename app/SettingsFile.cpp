@@ -21,4 +21,17 @@ std::vector<std::string> Encode(const Keys& keys, const ShiftFlags& shift) {
     return lines;
 }
 
+Slots Decode(const std::vector<std::string>& lines) {
+    auto line = [&](int number) -> const std::string& {
+        static const std::string empty;
+        return size_t(number) <= lines.size() ? lines[size_t(number - 1)] : empty;
+    };
+    Slots slots;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        slots.keys[size_t(slot - 1)] = line(KeyLine(slot));
+        slots.shift[size_t(slot - 1)] = ShiftFromFlag(line(FlagLine(slot)));
+    }
+    return slots;
+}
+
 }  // namespace SettingsFile

@@ -30,4 +30,12 @@ SaveOutcome Validate(const Keys& keys);
 // The twelve lines the file holds for these keys and flags.
 std::vector<std::string> Encode(const Keys& keys, const ShiftFlags& shift);
 
+struct Slots {
+    Keys keys;
+    ShiftFlags shift;
+};
+// The keys and Shift flags a file's lines give; missing lines read as empty (a missing
+// flag line therefore means Shift). Extra lines are ignored.
+Slots Decode(const std::vector<std::string>& lines);
+
 }  // namespace SettingsFile

@@ -16,16 +16,17 @@ TStringList& SettingsLineBuffer() { return Form3->Memo1->Lines(); }
 void LoadSettingsAtStart() {
     TStringList& buffer = SettingsLineBuffer();
     buffer.LoadFromFile(SettingsFilePath());
+    const SettingsFile::Slots slots = SettingsFile::Decode(buffer.Lines());
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
-        Form2->ShiftBox(slot).SetChecked(
-            SettingsFile::ShiftFromFlag(buffer[SettingsFile::FlagLine(slot) - 1]));
+        Form2->ShiftBox(slot).SetChecked(slots.shift[size_t(slot - 1)]);
 }
 
 void LoadSettingsIntoEdits() {
     TStringList& buffer = SettingsLineBuffer();
     buffer.LoadFromFile(SettingsFilePath());
+    const SettingsFile::Slots slots = SettingsFile::Decode(buffer.Lines());
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
-        Form2->KeyEdit(slot).SetText(buffer[SettingsFile::KeyLine(slot) - 1]);
+        Form2->KeyEdit(slot).SetText(slots.keys[size_t(slot - 1)]);
 }
 
 SettingsFile::SaveOutcome SaveSettings() {

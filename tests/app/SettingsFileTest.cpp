@@ -8,6 +8,7 @@ namespace {
 
 using SettingsFile::SaveOutcome;
 using SettingsFile::Validate;
+using namespace SettingsFile;
 
 TEST(SettingsFile, OnlyExactlyOneMeansNoShift) {
     EXPECT_TRUE(SettingsFile::ShiftFromFlag("0"));
@@ -32,6 +33,19 @@ TEST(SettingsFile, DistinctnessIsCheckedBeforePresence) {
     EXPECT_EQ(Validate({"W", "", "D", "S", "C", "X"}), SaveOutcome::MissingKey);
     EXPECT_EQ(Validate({"W", "", "D", "", "C", "X"}), SaveOutcome::DuplicateKey);
     EXPECT_EQ(Validate({"WE", "E", "D", "S", "C", "X"}), SaveOutcome::Saved);
+}
+
+TEST(SettingsFile, DecodesWhatALoadedFileGivesAndReadsMissingLinesAsEmpty) {
+    Slots full = Decode({"W", "E", "D", "S", "C", "X", "0", "1", "0", "x", "1", "", "extra"});
+    EXPECT_EQ(full.keys, (Keys{"W", "E", "D", "S", "C", "X"}));
+    EXPECT_EQ(full.shift, (ShiftFlags{true, false, true, true, false, true}));
+    Slots shortFile = Decode({"Q", "", "1"});
+    EXPECT_EQ(shortFile.keys, (Keys{"Q", "", "1", "", "", ""}));
+    EXPECT_EQ(shortFile.shift, (ShiftFlags{true, true, true, true, true, true}));
+    // Encoding then decoding gives the same slots back.
+    Slots back = Decode(Encode(full.keys, full.shift));
+    EXPECT_EQ(back.keys, full.keys);
+    EXPECT_EQ(back.shift, full.shift);
 }
 
 }  // namespace
