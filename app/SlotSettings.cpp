@@ -26,7 +26,7 @@ void LoadSettingsIntoEdits() {
     buffer.LoadFromFile(SettingsFilePath());
     const SettingsFile::Slots slots = SettingsFile::Decode(buffer.Lines());
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
-        Form2->KeyEdit(slot).SetText(slots.keys[size_t(slot - 1)]);
+        Form2->KeyEdit(slot).SetText(slots.keys[size_t(slot - 1)].substr(0, kLongestKeyShown));
 }
 
 SettingsFile::SaveOutcome SaveSettings() {

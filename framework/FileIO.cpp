@@ -66,6 +66,11 @@ std::string ReadWholeFile(const std::wstring& fileName) {
 }
 
 void ReplaceFileContents(const std::wstring& fileName, const std::string& contents) {
+    // A file the user marked read-only stays as it is. Windows refuses to move over it
+    // anyway; Wine running as root would not, so ask before writing anything.
+    DWORD attributes = GetFileAttributesW(fileName.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw EFCreateError(fileName);
     std::wstring temporary = fileName + L".saving";
     FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

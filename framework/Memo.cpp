@@ -34,14 +34,19 @@ void TMemo::LinesChanged() {
 
 void TMemo::ShowLines() {
     windowStale_ = false;
+    // Gather no more than the window is given: a 100 MB list is not copied to be cut.
     std::string text;
-    for (const std::string& line : lines_.Lines()) {
-        if (&line != &lines_.Lines().front()) text += "\r\n";  // no break after the last line
-        text += line;
+    bool cut = false;
+    const std::vector<std::string>& lines = lines_.Lines();
+    for (size_t i = 0; i < lines.size() && !cut; ++i) {
+        if (i > 0) text += "\r\n";  // no break after the last line
+        size_t room = kDisplayLimit + 1 - std::min(text.size(), kDisplayLimit + 1);
+        text.append(lines[i], 0, std::min(lines[i].size(), room));
+        cut = text.size() > kDisplayLimit;
     }
-    bool cut = text.size() > kDisplayLimit || text.find('\0') != std::string::npos;
-    if (cut) {
-        text.resize(std::min(text.size(), kDisplayLimit));
+    if (cut) text.resize(kDisplayLimit);
+    if (text.find('\0') != std::string::npos) {
+        cut = true;
         std::replace(text.begin(), text.end(), '\0', ' ');
     }
     shownCut_ = cut;

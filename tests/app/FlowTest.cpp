@@ -214,6 +214,7 @@ TEST_F(FlowTest, BadSettingsFilesLoadWithoutHarm) {
     }
     EXPECT_EQ(Buffer().size(), 1u);
     EXPECT_EQ(Buffer()[0].size(), tenMegabyteLine.size());
+    EXPECT_EQ(Form2->KeyEdit(1).Text(), tenMegabyteLine.substr(0, kLongestKeyShown));
     WriteBytes(SettingsFilePath(), "W\rE\rD\rS\rC\rX\r0\r0\r1\r0\r0\r0\r");
     LoadSettingsAtStart();
     EXPECT_FALSE(Form2->ShiftBox(3).Checked());

@@ -94,4 +94,47 @@ TEST(StringListFile, AFailedSaveGivesTheGermanErrorAndKeepsTheOldFile) {
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
+// Every way the target refuses a save: the German error, the old contents (or folder)
+// exactly as they were, and no temporary file left beside it.
+TEST(StringListFile, ASaveTheFolderOrFileRefusesChangesNothing) {
+    TempFolder folder;
+    std::wstring file = folder.File(L"Settings.ini");
+    auto expectRefused = [&](const char* what) {
+        SCOPED_TRACE(what);
+        TStringList list;
+        list.Add("new");
+        EXPECT_THROW(list.SaveToFile(file), EFCreateError);
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW(folder.File(L"*.saving").c_str(), &found);
+        EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "temporary file left behind";
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    };
+
+    WriteBytes(file, "old\r\n");
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    expectRefused("read-only file");
+    EXPECT_EQ(ReadBytes(file), "old\r\n");
+    EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL));
+
+    // Where the temporary file cannot be made, as in a folder the user may not write to.
+    HANDLE holder = CreateFileW(folder.File(L"Settings.ini.saving").c_str(), GENERIC_WRITE, 0,
+                                nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    {
+        TStringList list;
+        list.Add("new");
+        EXPECT_THROW(list.SaveToFile(file), EFCreateError);
+    }
+    CloseHandle(holder);
+    EXPECT_EQ(ReadBytes(file), "old\r\n");
+    DeleteFileW(folder.File(L"Settings.ini.saving").c_str());
+
+    ASSERT_TRUE(DeleteFileW(file.c_str()));
+    ASSERT_TRUE(CreateDirectoryW(file.c_str(), nullptr));
+    expectRefused("a folder in the file's place");
+    EXPECT_TRUE(GetFileAttributesW(file.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    RemoveDirectoryW(file.c_str());
+}
+
 }  // namespace
