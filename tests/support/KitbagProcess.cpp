@@ -123,6 +123,31 @@ DWORD KitbagProcess::ExitCode() const {
     return code;
 }
 
+namespace {
+INPUT MouseInput(POINT at, DWORD flags) {
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = LONG(at.x * 65535 / (width - 1));
+    input.mi.dy = LONG(at.y * 65535 / (height - 1));
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+bool PointerAt(POINT at) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    return cursor.x == at.x && cursor.y == at.y;
+}
+}  // namespace
+
+bool MovePointerTo(POINT screen) {
+    INPUT move = MouseInput(screen, MOUSEEVENTF_MOVE);
+    SendInput(1, &move, sizeof(INPUT));
+    // The display echoes each move back; until then the pointer is still where it was.
+    return WaitFor([&] { return PointerAt(screen); }, 5000);
+}
+
 void ClickAt(HWND window, int x, int y, bool right) {
     POINT at{x, y};
     ClientToScreen(window, &at);
@@ -131,27 +156,13 @@ void ClickAt(HWND window, int x, int y, bool right) {
         HWND under = WindowFromPoint(at);
         return under == window || IsChild(window, under);
     }, 5000);
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = LONG(at.x * 65535 / (width - 1));
-        input.mi.dy = LONG(at.y * 65535 / (height - 1));
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN) | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
-    // The pointer must have arrived (the display echoes each move back) before the
-    // button goes down, or the press may land where the pointer was.
-    auto arrived = [&] {
-        POINT cursor;
-        GetCursorPos(&cursor);
-        return cursor.x == at.x && cursor.y == at.y;
-    };
-    SendInput(1, &inputs[0], sizeof(INPUT));
-    WaitFor(arrived, 5000);
-    SendInput(2, &inputs[1], sizeof(INPUT));
-    WaitFor(arrived, 5000);
+    // The pointer must have arrived before the button goes down, or the press may land
+    // where the pointer was.
+    MovePointerTo(at);
+    INPUT buttons[2] = {MouseInput(at, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                        MouseInput(at, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
+    SendInput(2, buttons, sizeof(INPUT));
+    WaitFor([&] { return PointerAt(at); }, 5000);
 }
 
 std::string ControlText(HWND control) {

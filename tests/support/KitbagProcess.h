@@ -39,6 +39,8 @@ private:
 // The text of another process's control.
 std::string ControlText(HWND control);
 
+// Moves the pointer to a screen point as a player's mouse would; answers whether it got there.
+bool MovePointerTo(POINT screen);
 // Moves the mouse to a point in a window's client area and clicks there, as a player's
 // mouse would.
 void ClickAt(HWND window, int x, int y, bool right = false);
