@@ -61,7 +61,10 @@ bool SameSlots(const SettingsFile::Slots& a, const SettingsFile::Slots& b) {
 void CheckSplit(std::string_view bytes, const TStringList& loaded) {
     const std::vector<std::string>& lines = loaded.Lines();
     REQUIRE(loaded.Count() == int(lines.size()));
-    for (const std::string& line : lines) REQUIRE(line.find_first_of("\r\n") == std::string::npos);
+    for (int i = 0; i < loaded.Count(); ++i) {
+        REQUIRE(loaded[i] == lines[size_t(i)]);
+        REQUIRE(lines[size_t(i)].find_first_of("\r\n") == std::string::npos);
+    }
     // With no break inside a line, this pins every line's content and boundaries.
     REQUIRE(loaded.Text() == WithBreaksNormalised(bytes));
     REQUIRE(loaded.Strings(-1).empty() && loaded.Strings(loaded.Count()).empty());
