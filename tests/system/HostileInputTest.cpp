@@ -75,7 +75,8 @@ TEST(HostileInput, ASaveThatCannotWriteShowsTheGermanErrorAndKeepsTheFile) {
         ASSERT_TRUE(ClickUntil(kitbag.Form(L"TForm1"), 32 + 28, 64 + 24,  // Settings
                                [&] { return kitbag.Visible(L"TForm2"); }));
         HWND form2 = kitbag.Form(L"TForm2");
-        ClickAt(form2, 40 + 50, 277 + 9);  // "Save Settings"
+        // "Save Settings"; the window has just appeared, so a first click may be lost.
+        ClickUntil(form2, 40 + 50, 277 + 9, [&] { return kitbag.Form(L"#32770") != nullptr; });
         HWND box = ErrorBox(kitbag);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(BoxText(box), L"Datei " + settings + L" kann nicht erstellt werden");

@@ -31,8 +31,9 @@ protected:
         ASSERT_TRUE(ClickUntil(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24,
                                [&] { return kitbag->Visible(L"TForm4"); }));
         EXPECT_FALSE(ShiftWFree());
-        ClickAt(kitbag->Form(L"TForm4"), 79 + 28, 61 + 24);
-        ASSERT_TRUE(WaitFor([&] { return !kitbag->AnyWindowVisible(); }));
+        // The tray window has only just appeared: a first click may be lost on the way.
+        ASSERT_TRUE(ClickUntil(kitbag->Form(L"TForm4"), 79 + 28, 61 + 24,
+                               [&] { return !kitbag->AnyWindowVisible(); }));
     }
 
     TempFolder folder;
