@@ -1,7 +1,7 @@
 # Shared by the benchmark scripts (sourced, from the repository root).
 #   BENCH_BUILT=1     the caller (bench/run) has built everything already
-#   BENCH_SUMMARY=F   append one tab-separated row per bar to F for bench/run's table:
-#                     bar, Kitbag figure, floor figure, ratio, goal, met
+#   BENCH_SUMMARY=F   each script appends one tab-separated row per bar to F for
+#                     bench/run's table: bar, Kitbag, floor, ratio, goal, met
 
 bench_default_settings=$'W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n'
 
@@ -49,13 +49,6 @@ bench_kitbag_folder() {
     mkdir -p "$1"
     cp build/kitbag.exe "$1/"
     printf '%s' "$bench_default_settings" >"$1/Settings.ini"
-}
-
-# bench_row BAR KITBAG FLOOR RATIO GOAL MET
-bench_row() {
-    [[ -n ${BENCH_SUMMARY:-} ]] || return 0
-    local IFS=$'\t'
-    echo "$*" >>"$BENCH_SUMMARY"
 }
 
 # bench_hold NAME EXE CLASS: starts the program under bench_hold.exe (bench/hold.cpp) and
