@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "ChildProgram.h"
+#include "ComPtr.h"
 
 namespace {
 
@@ -49,23 +50,6 @@ long long Microseconds(long long from, long long to) {
     QueryPerformanceFrequency(&frequency);
     return (to - from) * 1000000 / frequency.QuadPart;
 }
-
-template <class T>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ~ComPtr() {
-        if (pointer_) pointer_->Release();
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    T** Out() { return &pointer_; }
-    T* operator->() const { return pointer_; }
-    T* Get() const { return pointer_; }
-
-private:
-    T* pointer_ = nullptr;
-};
 
 class DataModule {
 public:

@@ -6,27 +6,10 @@
 #include <map>
 
 #include "Bitmap.h"
+#include "ComPtr.h"
 #include "Exceptions.h"
 
 namespace {
-
-// Releases a COM interface when it goes out of scope.
-template <class T>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ~ComPtr() {
-        if (pointer_) pointer_->Release();
-    }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    T** Out() { return &pointer_; }
-    T* operator->() const { return pointer_; }
-    T* Get() const { return pointer_; }
-
-private:
-    T* pointer_ = nullptr;
-};
 
 [[noreturn]] void Unreadable(const std::string& name) {
     throw EReadError(FormatMessageText("Bild %s kann nicht gelesen werden", name));

@@ -6,7 +6,7 @@
 #include "Exceptions.h"
 #include "FileIO.h"
 #include "Memo.h"
-#include "Program.h"
+#include "ProgramWindowsTest.h"
 #include "SlotSettings.h"
 #include "TestSupport.h"
 #include "Unit1.h"
@@ -21,22 +21,13 @@ namespace {
 
 const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 
-class FlowTest : public ::testing::Test {
+class FlowTest : public ProgramWindowsTest {
 protected:
-    void SetUp() override {
-        DeleteFileW(SettingsFilePath().c_str());
-        application.Initialize();
-        CreateProgramForms(application);
-    }
-    void TearDown() override { DeleteFileW(SettingsFilePath().c_str()); }
-
     static bool Shown(TCustomForm* form) { return IsWindowVisible(form->Handle()); }
     static void SetKeys(const std::array<const char*, 6>& keys) {
         for (int slot = 1; slot <= 6; ++slot) Form2->KeyEdit(slot).SetText(keys[size_t(slot - 1)]);
     }
     static std::vector<std::string> Buffer() { return SettingsLineBuffer().Lines(); }
-
-    TApplication application;
 };
 
 TEST_F(FlowTest, SavingTheDefaultsWritesTheThirtySixBytesAndArmsGoToMainform) {

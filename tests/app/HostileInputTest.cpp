@@ -6,7 +6,7 @@
 #include "FileIO.h"
 #include "FlatCheckBox.h"
 #include "Memo.h"
-#include "Program.h"
+#include "ProgramWindowsTest.h"
 #include "SlotSettings.h"
 #include "TestSupport.h"
 #include "Unit2.h"
@@ -14,19 +14,7 @@
 
 namespace {
 
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
-
-class HostileInput : public ::testing::Test {
-protected:
-    void SetUp() override {
-        DeleteFileW(SettingsFilePath().c_str());
-        application.Initialize();
-        CreateProgramForms(application);
-    }
-    void TearDown() override { DeleteFileW(SettingsFilePath().c_str()); }
-
-    TApplication application;
-};
+using HostileInput = ProgramWindowsTest;
 
 TEST_F(HostileInput, AHundredMegabyteFileLoadsWholeAndTheWindowShowsItCutAndReadOnly) {
     // Valid settings (slot 2 without Shift) followed by 100 MB of long lines.
