@@ -4,6 +4,7 @@
 // memory and the framework's handles must stay where they were.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 
@@ -69,7 +70,8 @@ public:
         std::vector<std::string> expected = {"down " + std::to_string(VK_F12),
                                              "up " + std::to_string(VK_F12)};
         if (target_.Events() != expected) {
-            auto failure = ::testing::AssertionFailure() << "after the last press the game received:";
+            auto failure = ::testing::AssertionFailure()
+                           << "after the last press the game received:";
             for (const std::string& entry : target_.Events()) failure << " [" << entry << "]";
             return failure;
         }
@@ -113,13 +115,14 @@ private:
             if (i < keypad.size() && i < expected.size() && keypad[i] == expected[i]) continue;
             failure << "keypad event " << i << " is "
                     << (i < keypad.size() ? Describe(keypad[i]) : std::string("missing"))
-                    << ", expected " << (i < expected.size() ? Describe(expected[i]) : std::string("none"))
-                    << "; ";
+                    << ", expected "
+                    << (i < expected.size() ? Describe(expected[i]) : std::string("none")) << "; ";
             break;
         }
         failure << keypad.size() << " keypad events of " << expected.size() << "; other keys:";
         for (const auto& [entry, times] : passedThrough)
-            failure << " [" << entry << "] x" << times << " (expected " << expectedThrough[entry] << ")";
+            failure << " [" << entry << "] x" << times << " (expected " << expectedThrough[entry]
+                    << ")";
         for (const std::string& entry : unexpected) failure << " [" << entry << "]";
         return failure;
     }
@@ -157,8 +160,8 @@ TEST(HotkeySoakTest, AHundredThousandPressesGiveEachKeypadKeyOnceInOrderAndGiveB
         if (done == kWarmUpPresses) afterWarmUp = MemorySample::Take();
         if (done % kCheckpointEvery == 0) {
             ASSERT_EQ(HandleSnapshot::Take(), whileActive) << "after " << done << " presses";
-            std::cout << "[ progress ] " << done << " presses, " << (GetTickCount() - started) / 1000
-                      << " s" << std::endl;
+            std::cout << "[ progress ] " << done << " presses, "
+                      << (GetTickCount() - started) / 1000 << " s" << std::endl;
         }
     }
     ASSERT_TRUE(soak.NothingMoreArrives());
@@ -167,8 +170,8 @@ TEST(HotkeySoakTest, AHundredThousandPressesGiveEachKeypadKeyOnceInOrderAndGiveB
               << " s; keypad keys that arrived as navigation keys: " << soak.NavigationAliases()
               << std::endl;
     ExpectFlatMemory("hotkey presses", afterWarmUp, atEnd);
-    std::cout << "[ handles  ] before the first activation: " << beforeFirstActivation << "; after it: " << atStart
-              << "; keys active: " << whileActive << std::endl;
+    std::cout << "[ handles  ] before the first activation: " << beforeFirstActivation
+              << "; after it: " << atStart << "; keys active: " << whileActive << std::endl;
 
     Form4->ExitKitbag1Click(nullptr);  // the tray menu's "Show Mainmenu" releases the keys
     PumpPending();

@@ -47,8 +47,8 @@ MemorySample MemorySample::Take() {
 }
 
 std::ostream& operator<<(std::ostream& out, const MemorySample& sample) {
-    return out << "working set " << Kb(sample.workingSet) << " KB, private " << Kb(sample.privateBytes)
-               << " KB";
+    return out << "working set " << Kb(sample.workingSet) << " KB, private "
+               << Kb(sample.privateBytes) << " KB";
 }
 
 void ExpectFlatMemory(const char* what, const MemorySample& warm, const MemorySample& end) {

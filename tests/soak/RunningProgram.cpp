@@ -20,7 +20,8 @@ bool Shown(HWND window) { return window && IsWindowVisible(window); }
 
 bool MenuOfThisThreadShown() {
     for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr));)
-        if (GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId() && IsWindowVisible(menu))
+        if (GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId() &&
+            IsWindowVisible(menu))
             return true;
     return false;
 }

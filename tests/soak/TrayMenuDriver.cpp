@@ -11,7 +11,8 @@ constexpr DWORD kPatienceMs = 15000;
 
 HWND MenuOfThisThread() {
     for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr));)
-        if (GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId() && IsWindowVisible(menu))
+        if (GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId() &&
+            IsWindowVisible(menu))
             return menu;
     return nullptr;
 }
@@ -56,7 +57,9 @@ TrayMenuDriver::~TrayMenuDriver() { DestroyWindow(window_); }
 
 TrayMenuDriver::Outcome TrayMenuDriver::OpenAndDismiss() { return Open(Action::Dismiss, 0); }
 
-TrayMenuDriver::Outcome TrayMenuDriver::OpenAndChoose(int index) { return Open(Action::Choose, index); }
+TrayMenuDriver::Outcome TrayMenuDriver::OpenAndChoose(int index) {
+    return Open(Action::Choose, index);
+}
 
 TrayMenuDriver::Outcome TrayMenuDriver::Open(Action action, int index) {
     action_ = action;

@@ -18,9 +18,9 @@ public:
     TrayMenuDriver& operator=(const TrayMenuDriver&) = delete;
 
     struct Outcome {
-        bool shown = false;                // the menu's window appeared
-        std::vector<std::string> items;    // its items as the menu showed them ("" separators)
-        bool forced = false;               // it did not close on its own and was ended
+        bool shown = false;              // the menu's window appeared
+        std::vector<std::string> items;  // its items as the menu showed them ("" separators)
+        bool forced = false;             // it did not close on its own and was ended
     };
     // Opens the menu and, once it is on screen, closes it without choosing.
     Outcome OpenAndDismiss();

@@ -46,9 +46,10 @@ std::string WindowState() {
     std::ostringstream out;
     HWND app = Application->Handle();
     out << "application iconic " << bool(IsIconic(app)) << ", tray window's own flag visible "
-        << Form4->Visible() << ", iconic " << bool(IsIconic(Form4->Handle())) << ", main's flag visible "
-        << Form1->Visible() << ", foreground " << ClassOf(GetForegroundWindow()) << ", active "
-        << ClassOf(GetActiveWindow()) << ", hotkeys " << HandleCounts::Live(HandleKind::Hotkey);
+        << Form4->Visible() << ", iconic " << bool(IsIconic(Form4->Handle()))
+        << ", main's flag visible " << Form1->Visible() << ", foreground "
+        << ClassOf(GetForegroundWindow()) << ", active " << ClassOf(GetActiveWindow())
+        << ", hotkeys " << HandleCounts::Live(HandleKind::Hotkey);
     return out.str();
 }
 
@@ -56,7 +57,8 @@ class RoundTrips {
 public:
     // Takes one step and checks the visible windows right after the handler and again
     // after the messages it caused have been handled.
-    void Step(int trip, const char* step, const std::function<void()>& handler, const std::string& expected) {
+    void Step(int trip, const char* step, const std::string& expected,
+              const std::function<void()>& handler) {
         DWORD started = GetTickCount();
         handler();
         DWORD handled = GetTickCount();
@@ -69,9 +71,10 @@ public:
         if (now == expected && afterPump == expected) return;
         int times = ++failures_[step];
         if (!Describe(times)) return;
-        ADD_FAILURE() << "trip " << trip << ", " << step << " (failure " << times << " of this step): expected ["
-                      << expected << "], visible [" << now << "] (" << beforePump << "), after pumping ["
-                      << afterPump << "] (" << WindowState() << ")";
+        ADD_FAILURE() << "trip " << trip << ", " << step << " (failure " << times
+                      << " of this step): expected [" << expected << "], visible [" << now << "] ("
+                      << beforePump << "), after pumping [" << afterPump << "] (" << WindowState()
+                      << ")";
     }
 
     void Menu(int trip, const char* step, const TrayMenuDriver::Outcome& outcome) {
@@ -80,9 +83,9 @@ public:
         if (!Describe(times)) return;
         std::string items;
         for (const std::string& item : outcome.items) items += "[" + item + "]";
-        ADD_FAILURE() << "trip " << trip << ", " << step << " (failure " << times << " of this step): menu shown "
-                      << outcome.shown << ", items " << items << ", had to be ended " << outcome.forced
-                      << " (" << WindowState() << ")";
+        ADD_FAILURE() << "trip " << trip << ", " << step << " (failure " << times
+                      << " of this step): menu shown " << outcome.shown << ", items " << items
+                      << ", had to be ended " << outcome.forced << " (" << WindowState() << ")";
     }
 
     void Handles(int trip, const char* checkpoint, const HandleSnapshot& expected) {
@@ -90,8 +93,8 @@ public:
         if (now == expected) return;
         int times = ++failures_[checkpoint];
         if (!Describe(times)) return;
-        ADD_FAILURE() << "trip " << trip << ", " << checkpoint << " (failure " << times << "): handles " << now
-                      << ", expected " << expected;
+        ADD_FAILURE() << "trip " << trip << ", " << checkpoint << " (failure " << times
+                      << "): handles " << now << ", expected " << expected;
     }
 
     int Total() const {
@@ -108,7 +111,8 @@ public:
     // Where the time went, step by step (for reading, never judged).
     std::string Timing() const {
         std::ostringstream out;
-        for (const auto& [step, ms] : milliseconds_) out << " [" << step << "] " << ms / 1000 << " s";
+        for (const auto& [step, ms] : milliseconds_)
+            out << " [" << step << "] " << ms / 1000 << " s";
         return out.str();
     }
 
@@ -140,54 +144,61 @@ TEST(WindowRoundTripSoakTest, TenThousandRoundTripsShowTheExpectedWindowsAndGive
         // odd trips; on even ones the tray menu's "Show Settings" leads to the settings.
         bool outThroughSettings = trip % 2;
         if (outThroughSettings) {
-            trips.Step(trip, "Settings", [] { Form1->Image9Click(nullptr); }, "application settings");
-            trips.Step(trip, "Save Settings", [] { Form2->Label15Click(nullptr); }, "application settings");
-            trips.Step(trip, "Go to Mainform", [] { Form2->Label16Click(nullptr); }, "application main");
+            trips.Step(trip, "Settings", "application settings",
+                       [] { Form1->Image9Click(nullptr); });
+            trips.Step(trip, "Save Settings", "application settings",
+                       [] { Form2->Label15Click(nullptr); });
+            trips.Step(trip, "Go to Mainform", "application main",
+                       [] { Form2->Label16Click(nullptr); });
         }
-        trips.Step(trip, "Activate Keys", [] { Form1->Image11Click(nullptr); }, "application tray window");
+        trips.Step(trip, "Activate Keys", "application tray window",
+                   [] { Form1->Image11Click(nullptr); });
         if (trip > 2) trips.Handles(trip, "handles with the keys active", keysActive);
         if (trip == 2) keysActive = HandleSnapshot::Take();
         trips.Menu(trip, "tray menu dismissed", menu.OpenAndDismiss());
-        trips.Step(trip, "after the dismissed tray menu", [] {}, "application tray window");
-        trips.Step(trip, "Hide window", [] { Form4->Image20Click(nullptr); }, "");
+        trips.Step(trip, "after the dismissed tray menu", "application tray window", [] {});
+        trips.Step(trip, "Hide window", "", [] { Form4->Image20Click(nullptr); });
         TrayMenuDriver::Outcome outcome;
         if (outThroughSettings) {
-            trips.Step(trip, "tray menu's Show Mainmenu", [&] { outcome = menu.OpenAndChoose(kShowMainmenu); },
-                       "application main");
+            trips.Step(trip, "tray menu's Show Mainmenu", "application main",
+                       [&] { outcome = menu.OpenAndChoose(kShowMainmenu); });
             trips.Menu(trip, "tray menu for Show Mainmenu", outcome);
         } else {
-            trips.Step(trip, "tray menu's Show Settings", [&] { outcome = menu.OpenAndChoose(kShowSettings); },
-                       "application settings main");
+            trips.Step(trip, "tray menu's Show Settings", "application settings main",
+                       [&] { outcome = menu.OpenAndChoose(kShowSettings); });
             trips.Menu(trip, "tray menu for Show Settings", outcome);
-            trips.Step(trip, "Go to Mainform", [] { Form2->Label16Click(nullptr); }, "application main");
+            trips.Step(trip, "Go to Mainform", "application main",
+                       [] { Form2->Label16Click(nullptr); });
         }
         if (VisibleWindows() != "application main") {
             // Counted above already; back to the main window the way a player would, so
             // that the next trip starts where it should. If even that fails, stop.
             menu.OpenAndChoose(kShowMainmenu);
             PumpPending();
-            ASSERT_EQ(VisibleWindows(), "application main") << "trip " << trip << " could not be ended";
+            ASSERT_EQ(VisibleWindows(), "application main")
+                << "trip " << trip << " could not be ended";
         }
         if (trip > 1) trips.Handles(trip, "handles back at the main window", atStart);
         if (trip == 1) {
             atStart = HandleSnapshot::Take();
-            std::cout << "[ handles  ] before the first trip: " << beforeFirstTrip << "; after it: " << atStart
-                      << std::endl;
+            std::cout << "[ handles  ] before the first trip: " << beforeFirstTrip
+                      << "; after it: " << atStart << std::endl;
         }
 
         if (trip == kWarmUpTrips) afterWarmUp = MemorySample::Take();
         if (trip % kProgressEvery == 0)
-            std::cout << "[ progress ] " << trip << " round trips, " << (GetTickCount() - started) / 1000
-                      << " s, failed steps " << trips.Total() << ", handles " << HandleSnapshot::Take()
-                      << std::endl;
+            std::cout << "[ progress ] " << trip << " round trips, "
+                      << (GetTickCount() - started) / 1000 << " s, failed steps " << trips.Total()
+                      << ", handles " << HandleSnapshot::Take() << std::endl;
     }
     const MemorySample atEnd = MemorySample::Take();
-    std::cout << "[ trips    ] " << kTrips << " in " << (GetTickCount() - started) / 1000 << " s; time per step (\"pump\": the messages after it):"
-              << trips.Timing() << std::endl;
+    std::cout << "[ trips    ] " << kTrips << " in " << (GetTickCount() - started) / 1000
+              << " s; time per step (\"pump\": the messages after it):" << trips.Timing()
+              << std::endl;
     EXPECT_EQ(trips.Total(), 0) << "failed steps:" << trips.Summary();
     ExpectFlatMemory("window round trips", afterWarmUp, atEnd);
-    std::cout << "[ handles  ] after the first trip: " << atStart << "; at the end: " << HandleSnapshot::Take()
-              << std::endl;
+    std::cout << "[ handles  ] after the first trip: " << atStart
+              << "; at the end: " << HandleSnapshot::Take() << std::endl;
     EXPECT_EQ(HandleSnapshot::Take(), atStart);
 }
 
