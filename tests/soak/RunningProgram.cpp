@@ -1,0 +1,64 @@
+#include "RunningProgram.h"
+
+#include <windows.h>
+
+#include "Program.h"
+#include "SlotSettings.h"
+#include "TestSupport.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+
+namespace {
+const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+
+bool Shown(HWND window) { return window && IsWindowVisible(window); }
+
+bool MenuOfThisThreadShown() {
+    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr));)
+        if (GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId() &&
+            IsWindowVisible(menu))
+            return true;
+    return false;
+}
+}  // namespace
+
+RunningProgram::RunningProgram() {
+    WriteBytes(SettingsFilePath(), kDefaults);
+    application.Initialize();
+    CreateProgramForms(application);
+    // What the message loop's start and the main window's start-up timer would do.
+    ShowWindow(application.Handle(), SW_SHOWNOACTIVATE);
+    Form1->Show();
+    // The start-up timer loads the settings and stops; the counts are read only after it.
+    PumpUntil([] { return !Form1->Timer2->Enabled(); });
+    PumpPending();
+}
+
+RunningProgram::~RunningProgram() { DeleteFileW(SettingsFilePath().c_str()); }
+
+std::string VisibleWindows() {
+    const std::pair<const char*, HWND> windows[] = {
+        {"application", Application->Handle()},
+        {"settings", Form2->Handle()},
+        {"main", Form1->Handle()},
+        {"line buffer", Form3->Handle()},
+        {"tray window", Form4->Handle()},
+        {"missing key", Form5->Handle()},
+        {"duplicate key", Form6->Handle()},
+        {"about", Form7->Handle()},
+    };
+    std::string shown;
+    auto add = [&shown](const char* name) {
+        if (!shown.empty()) shown.push_back(' ');
+        shown.append(name);
+    };
+    for (const auto& [name, window] : windows)
+        if (Shown(window)) add(name);
+    if (MenuOfThisThreadShown()) add("tray menu");
+    return shown;
+}

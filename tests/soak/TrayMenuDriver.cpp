@@ -1,0 +1,118 @@
+#include "TrayMenuDriver.h"
+
+#include "TrayIcon.h"
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"KitbagSoakMenuDriver";
+constexpr UINT_PTR kTimerId = 1;
+// Long enough for any busy machine; a menu still open then is a failure, not a wait.
+constexpr DWORD kPatienceMs = 15000;
+
+HWND MenuOfThisThread() {
+    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr));)
+        if (GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId() &&
+            IsWindowVisible(menu))
+            return menu;
+    return nullptr;
+}
+
+std::vector<std::string> ItemsOf(HWND menuWindow) {
+    std::vector<std::string> items;
+    auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    int count = menu ? GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < count; ++i) {
+        char text[128] = {};
+        GetMenuStringA(menu, UINT(i), text, sizeof text, MF_BYPOSITION);
+        items.emplace_back(text);
+    }
+    return items;
+}
+
+// Keys for the menu's own loop, which reads them from this thread's queue whichever
+// window has the foreground: under Wine the window manager may hand the foreground to
+// its stand-alone tray window just when the menu opens, and keys from the system
+// keyboard would go there.
+void PressKeys(HWND menu, const std::vector<WORD>& keys) {
+    for (WORD key : keys) {
+        PostMessageW(menu, WM_KEYDOWN, key, 1);
+        PostMessageW(menu, WM_KEYUP, key, LPARAM(0xC0000001));
+    }
+}
+
+}  // namespace
+
+TrayMenuDriver::TrayMenuDriver(TTrayIcon& icon) : icon_(icon) {
+    WNDCLASSW cls{};
+    cls.lpfnWndProc = &WindowProc;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.lpszClassName = kClassName;
+    RegisterClassW(&cls);
+    window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TrayMenuDriver::~TrayMenuDriver() { DestroyWindow(window_); }
+
+TrayMenuDriver::Outcome TrayMenuDriver::OpenAndDismiss() { return Open(Action::Dismiss, 0); }
+
+TrayMenuDriver::Outcome TrayMenuDriver::OpenAndChoose(int index) {
+    return Open(Action::Choose, index);
+}
+
+TrayMenuDriver::Outcome TrayMenuDriver::Open(Action action, int index) {
+    action_ = action;
+    index_ = index;
+    outcome_ = Outcome{};
+    actedAt_ = 0;
+    openedAt_ = GetTickCount();
+    SetTimer(window_, kTimerId, 10, nullptr);
+    // What the shell sends the icon's window when the player presses the right button
+    // on the icon; the menu's loop runs inside this call.
+    SendMessageW(TrayWindow()->Window(), TrayCallbackMessage, icon_.IconId(), WM_RBUTTONDOWN);
+    KillTimer(window_, kTimerId);
+    return outcome_;
+}
+
+void TrayMenuDriver::Tick() {
+    HWND menu = MenuOfThisThread();
+    DWORD now = GetTickCount();
+    if (!menu) {
+        if (!outcome_.shown && now - openedAt_ > kPatienceMs) {
+            outcome_.forced = true;  // a menu that never shows would hold the loop forever
+            EndMenu();
+        }
+        return;
+    }
+    if (!outcome_.shown) {
+        outcome_.shown = true;
+        outcome_.items = ItemsOf(menu);
+        actedAt_ = now;
+        if (action_ == Action::Dismiss) {
+            EndMenu();
+        } else {
+            std::vector<WORD> keys(size_t(index_ + 1), VK_DOWN);
+            keys.push_back(VK_RETURN);
+            PressKeys(menu, keys);
+        }
+        return;
+    }
+    if (now - actedAt_ > kPatienceMs) {
+        outcome_.forced = true;
+        EndMenu();
+    }
+}
+
+LRESULT CALLBACK TrayMenuDriver::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_TIMER && wParam == kTimerId) {
+        auto* self = reinterpret_cast<TrayMenuDriver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        try {
+            if (self) self->Tick();
+        } catch (...) {
+            EndMenu();  // nothing may cross back into the system's loop
+        }
+        return 0;
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
