@@ -55,6 +55,9 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, 
 }
 
 void TApplication::WndProc(TMessage& message) {
+    // However the application window gets minimised (by us, the taskbar or, under Wine,
+    // the window manager), its forms go with it, as Windows does on its own.
+    if (message.Msg == WM_SIZE && message.WParam == SIZE_MINIMIZED) ShowOwnedPopups(handle_, FALSE);
     // Hooks may unhook themselves while they run, so walk over a copy.
     auto hooks = hooks_;
     for (auto& [id, hook] : hooks)
@@ -191,8 +194,9 @@ void TApplication::Terminate() {
 // The forms are owned by the application window, so they go and come back with it.
 // Windows hides owned windows on its own; Wine does not, so ask for it explicitly.
 void TApplication::Minimize() {
-    if (!handle_ || IsIconic(handle_)) return;
-    ShowWindow(handle_, SW_MINIMIZE);
+    if (!handle_) return;
+    if (!IsIconic(handle_)) ShowWindow(handle_, SW_MINIMIZE);
+    // Also when already minimised: a form shown since then must go as well.
     ShowOwnedPopups(handle_, FALSE);
 }
 

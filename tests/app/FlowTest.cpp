@@ -177,6 +177,28 @@ TEST_F(FlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
     }
 }
 
+// Under Wine the window manager may minimise the application window on its own; the
+// tray window must go with it, and "Hide window" must still leave nothing on screen.
+TEST_F(FlowTest, TheTrayWindowGoesHoweverTheApplicationWindowIsMinimised) {
+    WriteBytes(SettingsFilePath(), kDefaults);
+    LoadSettingsAtStart();
+    Form1->Show();
+    Form1->Image11Click(nullptr);
+    ASSERT_TRUE(Shown(Form4));
+    ShowWindow(Application->Handle(), SW_SHOWMINNOACTIVE);
+    PumpPending();
+    EXPECT_FALSE(Shown(Form4));
+
+    // A tray window shown while the application window is still minimised.
+    Form4->Show();
+    ASSERT_TRUE(Shown(Form4));
+    Form4->Image20Click(nullptr);
+    PumpPending();
+    for (TCustomForm* form : {(TCustomForm*)Form1, (TCustomForm*)Form2, (TCustomForm*)Form4})
+        EXPECT_FALSE(Shown(form)) << form->Name();
+    EXPECT_FALSE(IsWindowVisible(Application->Handle()));
+}
+
 TEST_F(FlowTest, ActivatingWithEmptyKeyLinesSkipsThoseSlotsAndStillShowsTheTrayWindow) {
     // A first run that reaches the main window before any save: the buffer holds "Memo1".
     Form1->Show();
