@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "ProcessWindow.h"
+
 std::wstring Widen(const char* text) {
     int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
     if (length <= 0) return std::wstring();
@@ -36,13 +38,7 @@ bool ChildProgram::Running() const {
 }
 
 HWND ChildProgram::Window(const wchar_t* className) const {
-    HWND window = nullptr;
-    while ((window = FindWindowExW(nullptr, window, className, nullptr))) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == process_.dwProcessId) return window;
-    }
-    return nullptr;
+    return ProcessWindow(process_.dwProcessId, className);
 }
 
 HWND ChildProgram::VisibleWindow(const wchar_t* className) const {

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ProcessWindow.h"
+
 std::wstring KitbagExePath() {
     wchar_t buffer[4096];
     DWORD length = GetEnvironmentVariableW(L"KITBAG_EXE", buffer, 4096);
@@ -52,13 +54,7 @@ KitbagProcess::~KitbagProcess() {
 }
 
 HWND KitbagProcess::Form(const wchar_t* className) const {
-    HWND window = nullptr;
-    while ((window = FindWindowExW(nullptr, window, className, nullptr))) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == process_.dwProcessId) return window;
-    }
-    return nullptr;
+    return ProcessWindow(process_.dwProcessId, className);
 }
 
 bool KitbagProcess::AnyWindowVisible() const {
