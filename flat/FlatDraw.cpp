@@ -1,5 +1,6 @@
 #include "FlatDraw.h"
 
+#include "GdiHandles.h"
 #include "HSLUtils.h"
 #include "MonochromeBitmap.h"
 #include "Platform.h"
@@ -13,19 +14,6 @@ void DrawPolyline(TCanvas& canvas, const POINT (&points)[3]) {
     canvas.Prepare();
     ::Polyline(canvas.Handle(), points, 3);
 }
-
-// Saves a device context's state and puts it back, also when painting throws.
-class SavedDC {
-public:
-    explicit SavedDC(HDC dc) : dc_(dc), saved_(platform::SaveDC(dc)) {}
-    ~SavedDC() { platform::RestoreDC(dc_, saved_); }
-    SavedDC(const SavedDC&) = delete;
-    SavedDC& operator=(const SavedDC&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
 
 // Paints the brush of the destination where the monochrome source is set and keeps the
 // destination where it is clear: ((D xor P) and S) xor D, with set bits read as white.

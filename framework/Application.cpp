@@ -94,8 +94,11 @@ void TApplication::UnhookMainWindow(int id) {
 void TApplication::Run() {
     if (!handle_) Initialize();
     if (mainForm_) {
-        ShowWindow(handle_, SW_SHOWNOACTIVATE);
-        if (ShowMainForm) mainForm_->Show();
+        // A program that starts in the tray shows no bare taskbar button either.
+        if (ShowMainForm) {
+            ShowWindow(handle_, SW_SHOWNOACTIVATE);
+            mainForm_->Show();
+        }
         while (!terminated_) HandleMessage();
     }
     DestroyComponents();
@@ -211,6 +214,7 @@ void TApplication::Notification(TComponent* component) {
 }
 
 void TApplication::ShowException(const std::string& message) {
+    if (OnException) return OnException(message);
     std::wstring text = Utf8ToWide(message), title = Utf8ToWide(Title);
     HWND owner = GetActiveWindow();
     MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);

@@ -52,6 +52,8 @@ public:
     void UnhookMainWindow(int id);
 
     void ShowException(const std::string& message);
+    // When set, told of an error instead of the message box.
+    std::function<void(const std::string& message)> OnException;
     // Reports the exception being handled; for catch blocks at every callback boundary.
     static void ShowCurrentException();
 

@@ -14,10 +14,23 @@ TComponent::~TComponent() {
     if (owner_) owner_->RemoveComponent(this);
 }
 
+void TComponent::Free(TComponent* component) {
+    if (!component) return;
+    component->BeforeDestruction();
+    delete component;
+}
+
+void TComponent::BeforeDestruction() { MarkDestroying(); }
+
+void TComponent::MarkDestroying() {
+    state_ |= csDestroying;
+    for (TComponent* component : components_) component->MarkDestroying();
+}
+
 void TComponent::DestroyComponents() {
     // Last created, first destroyed, so later components may rely on earlier ones. Each
     // still knows its owner while it is destroyed and leaves the list at its very end.
-    while (!components_.empty()) delete components_.back();
+    while (!components_.empty()) Free(components_.back());
 }
 
 void TComponent::InsertComponent(TComponent* component) {

@@ -19,6 +19,9 @@ class TComponent : public TObject {
 public:
     explicit TComponent(TComponent* owner);
     ~TComponent() override;
+    // Runs BeforeDestruction, then deletes: the way every component should go, so that
+    // its last handlers see a whole object.
+    static void Free(TComponent* component);
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 
@@ -44,6 +47,10 @@ public:
 
     // Another component owned by the same owner is going away.
     virtual void Notification(TComponent* component);
+    // Runs before any destructor, while the object is whole. Marks this component and
+    // everything it owns as destroying, after which their windows hand messages to the
+    // default handling only.
+    virtual void BeforeDestruction();
 
     using TPublishedMethod = std::variant<TNotifyEvent, TMouseEvent, TMouseMoveEvent, TCloseEvent,
                                           TCycleEvent, TStartupEvent, TKeyEvent, TKeyPressEvent>;
@@ -58,12 +65,12 @@ public:
     }
 
 protected:
-    void SetDestroying() { state_ |= csDestroying; }
     void DestroyComponents();
 
 private:
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
+    void MarkDestroying();
 
     std::string name_;
     TComponent* owner_ = nullptr;

@@ -13,7 +13,12 @@ TCustomForm::TCustomForm(TComponent* owner, std::string className)
 }
 
 TCustomForm::~TCustomForm() {
-    SetDestroying();
+    // Children go while the form's window still exists.
+    DestroyComponents();
+}
+
+void TCustomForm::BeforeDestruction() {
+    // The handler may use anything of the derived form: none of it is destroyed yet.
     if (OnDestroy) {
         try {
             OnDestroy(this);
@@ -21,8 +26,7 @@ TCustomForm::~TCustomForm() {
             TApplication::ShowCurrentException();
         }
     }
-    // Children go while the form's window still exists.
-    DestroyComponents();
+    TWinControl::BeforeDestruction();
 }
 
 void TCustomForm::ReadDescription(std::string_view description) {

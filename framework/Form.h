@@ -58,6 +58,8 @@ public:
     TCloseEvent OnClose;
 
     void SetVisible(bool value) override;
+    // Fires OnDestroy on the whole form.
+    void BeforeDestruction() override;
     void Loaded() override;
     void Notification(TComponent* component) override;
     bool SetProperty(const std::string& name, const TPropValue& value, TReader& reader) override;

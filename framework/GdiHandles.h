@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "HandleCounts.h"
+#include "Platform.h"
 
 template <class Handle>
 class GdiObject {
@@ -100,4 +101,36 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// A window's paint: BeginPaint now, EndPaint when it goes out of scope, also when
+// painting throws, so the window is never left half in a paint.
+class PaintDC {
+public:
+    explicit PaintDC(HWND window) : window_(window), dc_(platform::BeginPaint(window, &paint_)) {}
+    ~PaintDC() {
+        if (dc_) platform::EndPaint(window_, &paint_);
+    }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    HDC Get() const { return dc_; }
+    const RECT& Area() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// Saves a device context's state and puts it back, also when painting throws.
+class SavedDC {
+public:
+    explicit SavedDC(HDC dc) : dc_(dc), saved_(platform::SaveDC(dc)) {}
+    ~SavedDC() { platform::RestoreDC(dc_, saved_); }
+    SavedDC(const SavedDC&) = delete;
+    SavedDC& operator=(const SavedDC&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
 };

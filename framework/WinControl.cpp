@@ -121,6 +121,14 @@ LRESULT CALLBACK TWinControl::StandardWndProc(HWND window, UINT msg, WPARAM wPar
         }
     }
     if (!control) return DefWindowProcA(window, msg, wParam, lParam);
+    // Once destruction has begun no handler of the object may run (an OnExit while its
+    // window goes, say): it only gets the default handling and lets go of its window.
+    if (control->ComponentState() & csDestroying) {
+        if (msg == WM_NCDESTROY)
+            return DispatchGuarded(msg, wParam, lParam,
+                                   [control](TMessage& m) { control->HandleNcDestroy(m); });
+        return CallWindowProcA(control->defaultProc_, window, msg, wParam, lParam);
+    }
     return DispatchGuarded(msg, wParam, lParam, [control](TMessage& m) { control->WndProc(m); });
 }
 
@@ -248,23 +256,20 @@ void TWinControl::HandlePaint(TMessage& message) {
         PaintBackgroundAndControls(reinterpret_cast<HDC>(message.WParam), client);
         return;
     }
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(handle_, &paint);
+    PaintDC paint(handle_);
+    HDC dc = paint.Get();
+    const RECT& r = paint.Area();
     RECT client = ClientRect();
     if (doubleBuffered_ && client.right > 0 && client.bottom > 0) {
         MemoryDC buffer(dc);
         BitmapHandle bitmap{CreateCompatibleBitmap(dc, client.right, client.bottom)};
-        {
-            SelectedObject selected(buffer.Get(), bitmap.Get());
-            PaintBackgroundAndControls(buffer.Get(), paint.rcPaint);
-            const RECT& r = paint.rcPaint;
-            BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, buffer.Get(), r.left,
-                   r.top, SRCCOPY);
-        }
+        SelectedObject selected(buffer.Get(), bitmap.Get());
+        PaintBackgroundAndControls(buffer.Get(), r);
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, buffer.Get(), r.left,
+               r.top, SRCCOPY);
     } else {
-        PaintBackgroundAndControls(dc, paint.rcPaint);
+        PaintBackgroundAndControls(dc, r);
     }
-    EndPaint(handle_, &paint);
 }
 
 void TWinControl::PaintBackgroundAndControls(HDC dc, const RECT& area) {
@@ -276,11 +281,10 @@ void TWinControl::PaintBackgroundAndControls(HDC dc, const RECT& area) {
         if (control->HasWindow() || !control->Visible()) continue;
         RECT bounds = control->BoundsRect(), overlap;
         if (!IntersectRect(&overlap, &bounds, &area)) continue;
-        int saved = SaveDC(dc);
+        SavedDC saved(dc);
         SetViewportOrgEx(dc, origin.x + bounds.left, origin.y + bounds.top, nullptr);
         IntersectClipRect(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
         control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-        RestoreDC(dc, saved);
     }
 }
 

@@ -57,6 +57,8 @@ namespace platform {
     X(UINT, GetDoubleClickTime, (), ())
 
 #define KITBAG_CALLS_DRAWING(X)                                                            \
+    X(HDC, BeginPaint, (HWND hWnd, LPPAINTSTRUCT lpPaint), (hWnd, lpPaint))                \
+    X(BOOL, EndPaint, (HWND hWnd, const PAINTSTRUCT* lpPaint), (hWnd, lpPaint))            \
     X(HDC, GetWindowDC, (HWND hWnd), (hWnd))                                               \
     X(HDC, GetDC, (HWND hWnd), (hWnd))                                                     \
     X(int, ReleaseDC, (HWND hWnd, HDC hDC), (hWnd, hDC))                                   \

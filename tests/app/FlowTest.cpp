@@ -5,7 +5,9 @@
 
 #include "Exceptions.h"
 #include "FileIO.h"
+#include "HandleCounts.h"
 #include "Memo.h"
+#include "Platform.h"
 #include "ProgramWindowsTest.h"
 #include "SlotSettings.h"
 #include "TestSupport.h"
@@ -175,6 +177,36 @@ TEST_F(FlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
         (Form4->*item)(nullptr);
         for (char key : std::string("WEDSCX")) EXPECT_TRUE(Free(MOD_SHIFT, UINT(key))) << key;
     }
+}
+
+std::vector<std::pair<HWND, int>> unregistered;
+BOOL WINAPI RecordUnregister(HWND window, int id) {
+    unregistered.emplace_back(window, id);
+    return platform::SystemCalls().UnregisterHotKey(window, id);
+}
+
+// The forms go as at the end of the program: the main window's own handler releases the
+// keys while the window and its engine are whole.
+TEST_F(FlowTest, EndingTheProgramReleasesTheHotkeysOnTheWholeMainWindow) {
+    WriteBytes(SettingsFilePath(), kDefaults);
+    LoadSettingsAtStart();
+    const long start = HandleCounts::Live(HandleKind::Hotkey);
+    Form1->Image11Click(nullptr);
+    const HWND mainWindow = Form1->Handle();
+    platform::Calls table = platform::SystemCalls();
+    table.UnregisterHotKey = &RecordUnregister;
+    platform::ScopedOverride recording(table);
+    unregistered.clear();
+    application.ShowMainForm = false;
+    application.Terminate();
+    application.Run();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    EXPECT_EQ(unregistered, (std::vector<std::pair<HWND, int>>{
+                                {mainWindow, 1}, {mainWindow, 2}, {mainWindow, 3},
+                                {mainWindow, 4}, {mainWindow, 5}, {mainWindow, 6}}));
+    EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), start);
+    EXPECT_EQ(application.ComponentCount(), 0);
 }
 
 // Under Wine the window manager may minimise the application window on its own; the

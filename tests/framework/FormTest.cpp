@@ -5,11 +5,14 @@
 #include <atomic>
 #include <thread>
 
+#include "Edit.h"
 #include "Exceptions.h"
+#include "GraphicControl.h"
 #include "HandleCounts.h"
 #include "Image.h"
 #include "Label.h"
 #include "Memo.h"
+#include "Platform.h"
 #include "TestSupport.h"
 #include "Timer.h"
 
@@ -160,6 +163,103 @@ end)",
     EXPECT_EQ(HandleCounts::Live(HandleKind::GdiObject), gdi);
     EXPECT_EQ(HandleCounts::Live(HandleKind::Window), windows);
     EXPECT_EQ(HandleCounts::Live(HandleKind::Timer), timers);
+}
+
+// Reports its own destruction in a log that outlives the form.
+struct DestructionWitness {
+    std::vector<std::string>* log;
+    ~DestructionWitness() { log->push_back("member destroyed"); }
+};
+
+class FormWithMember : public TestForm {
+public:
+    FormWithMember(TComponent* owner, std::vector<std::string>& log)
+        : TestForm(owner, R"(
+object Member: TTestForm
+  object Edit1: TEdit
+  end
+end)"),
+          witness{&log} {
+        OnDestroy = [this](TObject*) { witness.log->push_back("OnDestroy"); };
+        ComponentAs<TEdit>(*this, "Edit1").OnExit = [this](TObject*) {
+            witness.log->push_back("OnExit");
+        };
+    }
+    DestructionWitness witness;
+};
+
+TEST_F(FormTest, OnDestroySeesTheWholeFormAndNoHandlerRunsOnceItIsGoing) {
+    std::vector<std::string> log;
+    auto* form = new FormWithMember(&application, log);
+    form->Show();
+    ComponentAs<TEdit>(*form, "Edit1").SetFocus();
+    ASSERT_TRUE(ComponentAs<TEdit>(*form, "Edit1").Focused());
+    TComponent::Free(form);
+    EXPECT_EQ(log, (std::vector<std::string>{"OnDestroy", "member destroyed"}));
+    EXPECT_EQ(application.ComponentCount(), 0);
+}
+
+class FailingPaint : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+
+protected:
+    void Paint() override { throw EInvalidOperation("paint failed"); }
+};
+
+int beginPaints, endPaints, savedDCs, restoredDCs;
+HDC WINAPI CountBeginPaint(HWND window, LPPAINTSTRUCT paint) {
+    ++beginPaints;
+    return platform::SystemCalls().BeginPaint(window, paint);
+}
+BOOL WINAPI CountEndPaint(HWND window, const PAINTSTRUCT* paint) {
+    ++endPaints;
+    return platform::SystemCalls().EndPaint(window, paint);
+}
+int WINAPI CountSaveDC(HDC dc) {
+    ++savedDCs;
+    return platform::SystemCalls().SaveDC(dc);
+}
+BOOL WINAPI CountRestoreDC(HDC dc, int saved) {
+    ++restoredDCs;
+    return platform::SystemCalls().RestoreDC(dc, saved);
+}
+
+TEST_F(FormTest, APaintThatThrowsStillEndsThePaintAndRestoresTheContext) {
+    platform::Calls table = platform::SystemCalls();
+    table.BeginPaint = &CountBeginPaint;
+    table.EndPaint = &CountEndPaint;
+    table.SaveDC = &CountSaveDC;
+    table.RestoreDC = &CountRestoreDC;
+    platform::ScopedOverride counting(table);
+    std::vector<std::string> errors;
+    application.OnException = [&](const std::string& message) { errors.push_back(message); };
+    PlainForm form(&application);
+    auto* failing = new FailingPaint(&form);
+    failing->SetBounds(10, 10, 50, 20);
+    failing->SetParent(&form);
+    form.Show();
+    beginPaints = endPaints = savedDCs = restoredDCs = 0;
+    InvalidateRect(form.Handle(), nullptr, FALSE);
+    UpdateWindow(form.Handle());
+    PumpPending();
+    EXPECT_EQ(errors, std::vector<std::string>{"paint failed"});
+    EXPECT_EQ(beginPaints, 1);
+    EXPECT_EQ(endPaints, 1);
+    EXPECT_GE(savedDCs, 1);
+    EXPECT_EQ(restoredDCs, savedDCs);
+    EXPECT_FALSE(GetUpdateRect(form.Handle(), nullptr, FALSE));
+}
+
+TEST_F(FormTest, AProgramThatStartsHiddenShowsNoTaskbarButton) {
+    PlainForm* main = nullptr;
+    application.CreateForm(main);
+    application.ShowMainForm = false;
+    application.Terminate();
+    application.Run();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    EXPECT_FALSE(IsWindowVisible(application.Handle()));
 }
 
 }  // namespace
