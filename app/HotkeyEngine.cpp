@@ -1,5 +1,7 @@
 #include "HotkeyEngine.h"
 
+#include <algorithm>
+
 #include "FlatCheckBox.h"
 #include "HandleCounts.h"
 #include "Platform.h"
@@ -16,6 +18,11 @@ void THotkeyEngine::Register(int slot, UINT modifiers, UINT key) {
 
 void THotkeyEngine::Activate(const SettingsFile::Keys& keyLines,
                              const SettingsFile::ShiftFlags& shift) {
+    // Activating again (the window flow allows it) must not leave an old combination
+    // captured or registered twice.
+    if (std::any_of(registered_.begin(), registered_.end(),
+                    [](const auto& registration) { return registration.has_value(); }))
+        Release();
     for (bool withShift : {true, false}) {
         for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
             size_t index = size_t(slot - 1);

@@ -20,7 +20,8 @@ public:
 
     // Registers slot N's key (the first character of its key line) under identifier N,
     // with Shift where its box asks for it: first every Shift slot, then the others.
-    // A slot whose key line is empty is left without a hotkey.
+    // A slot whose key line is empty is left without a hotkey. Whatever an earlier
+    // activation registered is released first.
     void Activate(const SettingsFile::Keys& keyLines, const SettingsFile::ShiftFlags& shift);
     // Unregisters identifiers 1 to 6 in order, registered or not.
     void Release();

@@ -179,6 +179,30 @@ TEST_F(FlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
     }
 }
 
+// Settings open, tray "Show Mainmenu", "Activate Keys", then "Go to Mainform" on the
+// settings window still on screen and "Activate Keys" again, with slot 1 changed between.
+TEST_F(FlowTest, ActivatingTwiceReleasesTheFirstActivationsKeys) {
+    WriteBytes(SettingsFilePath(), kDefaults);
+    LoadSettingsAtStart();
+    const long start = HandleCounts::Live(HandleKind::Hotkey);
+    Form1->Image9Click(nullptr);
+    Form2->Label15Click(nullptr);  // a save arms "Go to Mainform"
+    Form4->ShowMainmenu1Click(nullptr);
+    Form1->Image11Click(nullptr);
+    ASSERT_TRUE(Shown(Form2));
+    SetKeys({"Q", "E", "D", "S", "C", "X"});
+    Form2->Label15Click(nullptr);
+    Form2->Label16Click(nullptr);
+    Form1->Image11Click(nullptr);
+    EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), start + 6);
+    EXPECT_TRUE(Free(MOD_SHIFT, 'W'));
+    EXPECT_FALSE(Free(MOD_SHIFT, 'Q'));
+    EXPECT_FALSE(Free(MOD_SHIFT, 'E'));
+    Form4->ExitKitbag1Click(nullptr);
+    EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), start);
+    for (char key : std::string("QEDSCX")) EXPECT_TRUE(Free(MOD_SHIFT, UINT(key))) << key;
+}
+
 std::vector<std::pair<HWND, int>> unregistered;
 BOOL WINAPI RecordUnregister(HWND window, int id) {
     unregistered.emplace_back(window, id);
