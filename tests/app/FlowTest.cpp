@@ -187,7 +187,7 @@ TEST_F(FlowTest, ActivatingTwiceReleasesTheFirstActivationsKeys) {
     const long start = HandleCounts::Live(HandleKind::Hotkey);
     Form1->Image9Click(nullptr);
     Form2->Label15Click(nullptr);  // a save arms "Go to Mainform"
-    Form4->ShowMainmenu1Click(nullptr);
+    Form4->ExitKitbag1Click(nullptr);  // "Show Mainmenu"
     Form1->Image11Click(nullptr);
     ASSERT_TRUE(Shown(Form2));
     SetKeys({"Q", "E", "D", "S", "C", "X"});
