@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "KeyOptions.h"
 #include "SettingsFile.h"
 
 // The keypad keys of slots 1 to 6: the game's inventory in the keypad's own layout.
@@ -27,6 +28,9 @@ public:
     void Release();
     // A hotkey message: press and release the slot's keypad key.
     void HotkeyPressed(WPARAM id);
+    // The options take effect at once, also while the keys are active.
+    void SetOptions(const KeyOptions& options) { options_ = options; }
+    const KeyOptions& Options() const { return options_; }
 
 private:
     struct Registration {
@@ -36,6 +40,7 @@ private:
     void Register(int slot, UINT modifiers, UINT key);
 
     HWND window_;
+    KeyOptions options_;
     std::array<std::optional<Registration>, SettingsFile::kSlotCount> registered_{};
 };
 
