@@ -14,8 +14,8 @@
 #include "Component.h"
 #include "Icon.h"
 #include "MessageTimer.h"
-#include "MethodThunk.h"
 #include "UtilityWindow.h"
+#include "WindowProcHook.h"
 
 class TCustomImageList;
 class TPopupMenu;
@@ -160,8 +160,8 @@ private:
     TCustomImageList* iconList_ = nullptr;
     bool cycleIcons_ = false;
     unsigned cycleInterval_ = 0;
-    WNDPROC savedOwnerProc_ = nullptr;
-    std::unique_ptr<MethodThunk> ownerProcThunk_;
+    // The owner's window procedure, taken over; it keeps the saved one to pass messages on.
+    std::unique_ptr<WindowProcHook> ownerProcThunk_;
     int appHookId_ = 0;
     std::string pendingPopupMenu_;
     NOTIFYICONDATAA notifyData_{};
