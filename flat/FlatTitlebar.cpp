@@ -2,7 +2,6 @@
 
 #include "Exceptions.h"
 #include "Form.h"
-#include "Platform.h"
 #include "Reader.h"
 
 TFlatTitlebar::TFlatTitlebar(TComponent* owner) : TCustomControl(owner) {
@@ -12,14 +11,6 @@ TFlatTitlebar::TFlatTitlebar(TComponent* owner) : TCustomControl(owner) {
     SetActiveTextColor(clWhite);
     SetInactiveTextColor(0x829AA2);
     if (ComponentState() & csDesigning) active_ = true;
-}
-
-TFlatTitlebar::~TFlatTitlebar() {
-    // Give the form its procedure back, unless someone hooked it after us.
-    if (hook_ && IsWindow(hookedWindow_) &&
-        platform::GetWindowLongPtrA(hookedWindow_, GWLP_WNDPROC) ==
-            reinterpret_cast<LONG_PTR>(hook_->Procedure()))
-        platform::SetWindowLongPtrA(hookedWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedProc_));
 }
 
 void TFlatTitlebar::CreateParams(TCreateParams& params) {
@@ -37,10 +28,8 @@ void TFlatTitlebar::SetParent(TWinControl* parent) {
 void TFlatTitlebar::Loaded() {
     TCustomControl::Loaded();
     if ((ComponentState() & csDesigning) || !form_) return;
-    hookedWindow_ = form_->Handle();
-    hook_ = std::make_unique<MethodThunk>([this](TMessage& message) { HookFormWindow(message); });
-    savedProc_ = reinterpret_cast<WNDPROC>(platform::SetWindowLongPtrA(
-        hookedWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook_->Procedure())));
+    formHook_ = std::make_unique<WindowProcHook>(
+        form_->Handle(), [this](TMessage& message) { HookFormWindow(message); });
 }
 
 void TFlatTitlebar::HookFormWindow(TMessage& message) {
@@ -52,8 +41,7 @@ void TFlatTitlebar::HookFormWindow(TMessage& message) {
             default: break;
         }
     }
-    message.Result = platform::CallWindowProcA(savedProc_, hookedWindow_, message.Msg,
-                                               message.WParam, message.LParam);
+    formHook_->PassOn(message);
 }
 
 void TFlatTitlebar::SetActive(bool value) {

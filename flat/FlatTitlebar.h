@@ -5,12 +5,11 @@
 #include <memory>
 
 #include "CustomControl.h"
-#include "MethodThunk.h"
+#include "WindowProcHook.h"
 
 class TFlatTitlebar : public TCustomControl {
 public:
     explicit TFlatTitlebar(TComponent* owner);
-    ~TFlatTitlebar() override;
 
     TColor ActiveTextColor() const { return activeTextColor_; }
     void SetActiveTextColor(TColor value);
@@ -41,9 +40,8 @@ private:
     void SetActive(bool value);
 
     TWinControl* form_ = nullptr;
-    std::unique_ptr<MethodThunk> hook_;
-    WNDPROC savedProc_ = nullptr;
-    HWND hookedWindow_ = nullptr;
+    // The form's window procedure, taken over in Loaded; let go with the title bar.
+    std::unique_ptr<WindowProcHook> formHook_;
     bool active_ = false;
     bool dragging_ = false;
     int grabX_ = 0, grabY_ = 0;

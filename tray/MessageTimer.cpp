@@ -8,6 +8,11 @@ std::unique_ptr<TMessageTimerHandler>& SharedHandler() {
     static std::unique_ptr<TMessageTimerHandler> handler;
     return handler;
 }
+
+UINT_PTR NewTimerId() {
+    static UINT_PTR last = 0;
+    return ++last;
+}
 }  // namespace
 
 TMessageTimerHandler::TMessageTimerHandler()
@@ -19,8 +24,8 @@ void TMessageTimerHandler::HandleTimerMessage(TMessage& message) {
         return;
     }
     // A tick produced before its timer was killed must not reach a freed timer.
-    auto* timer = reinterpret_cast<TMessageTimer*>(message.WParam);
-    if (LiveTimers.count(timer)) timer->Tick();
+    auto found = LiveTimers.find(message.WParam);
+    if (found != LiveTimers.end()) found->second->Tick();
 }
 
 TMessageTimerHandler* TimerWindow() { return SharedHandler().get(); }
@@ -37,9 +42,9 @@ void ReleaseTimerWindow() {
     if (handler->UserCount == 0) handler.reset();
 }
 
-TMessageTimer::TMessageTimer() : timerId_(reinterpret_cast<UINT_PTR>(this)) {
+TMessageTimer::TMessageTimer() : timerId_(NewTimerId()) {
     AcquireTimerWindow();
-    TimerWindow()->LiveTimers.insert(this);
+    TimerWindow()->LiveTimers.emplace(timerId_, this);
 }
 
 std::unique_ptr<TMessageTimer> TMessageTimer::CreateWithHandler(unsigned interval,
@@ -52,7 +57,7 @@ std::unique_ptr<TMessageTimer> TMessageTimer::CreateWithHandler(unsigned interva
 
 TMessageTimer::~TMessageTimer() {
     if (enabled_) Stop(true);
-    if (TimerWindow()) TimerWindow()->LiveTimers.erase(this);
+    if (TimerWindow()) TimerWindow()->LiveTimers.erase(timerId_);
     ReleaseTimerWindow();
 }
 
@@ -99,6 +104,7 @@ void TMessageTimer::SetOnTimer(TNotifyEvent handler) {
 }
 
 void TMessageTimer::Tick() {
+    if (!armed_) return;  // produced before the timer was stopped or held
     if (OneShot) Stop(true);
     // The handler may free this timer: nothing of it is used afterwards.
     if (onTimer_) {

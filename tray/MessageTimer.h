@@ -1,12 +1,12 @@
 // A small periodic timer that is not a component. All timers share one hidden window;
 // each arms a system timer there under its own identifier, and the window hands every
-// tick to the timer that identifier names, if that timer is still alive.
+// tick to the timer that identifier names, if that timer is still alive and armed.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "Types.h"
 #include "UtilityWindow.h"
@@ -19,7 +19,7 @@ public:
     TMessageTimerHandler();
     HWND Window() const { return window_.Handle(); }
     unsigned UserCount = 0;
-    std::unordered_set<TMessageTimer*> LiveTimers;
+    std::unordered_map<UINT_PTR, TMessageTimer*> LiveTimers;  // by identifier
 
 private:
     void HandleTimerMessage(TMessage& message);
@@ -53,6 +53,8 @@ public:
     void SetOnTimer(TNotifyEvent handler);
     // Whether a system timer is armed now (enabled but held is not armed).
     bool Armed() const { return armed_; }
+    // A serial number, never reused while the program runs: unlike an address, it can
+    // never name a later timer.
     UINT_PTR TimerId() const { return timerId_; }
 
     bool OneShot = false;
@@ -61,7 +63,7 @@ private:
     friend class TMessageTimerHandler;
     void Tick();
 
-    UINT_PTR timerId_;
+    const UINT_PTR timerId_;
     bool enabled_ = false;
     unsigned interval_ = 1000;
     TNotifyEvent onTimer_;

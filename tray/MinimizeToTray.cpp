@@ -65,25 +65,16 @@ bool TTrayIcon::AppWindowHook(TMessage& message) {
 }
 
 void TTrayIcon::HookOwnerWindow() {
-    HWND owner = OwnerWindow();
-    savedOwnerProc_ = reinterpret_cast<WNDPROC>(platform::GetWindowLongPtrA(owner, GWLP_WNDPROC));
-    ownerProcThunk_ = std::make_unique<MethodThunk>([this](TMessage& m) { OwnerWindowProc(m); });
-    platform::SetWindowLongPtrA(owner, GWLP_WNDPROC,
-                                reinterpret_cast<LONG_PTR>(ownerProcThunk_->Procedure()));
+    ownerProcThunk_ = std::make_unique<WindowProcHook>(
+        OwnerWindow(), [this](TMessage& message) { OwnerWindowProc(message); });
 }
 
-void TTrayIcon::UnhookOwnerWindow() {
-    auto* owner = dynamic_cast<TWinControl*>(Owner());
-    // A window that is already gone is not created again just to be unhooked.
-    if (owner && savedOwnerProc_ && owner->HandleAllocated())
-        platform::SetWindowLongPtrA(owner->Handle(), GWLP_WNDPROC,
-                                    reinterpret_cast<LONG_PTR>(savedOwnerProc_));
-    ownerProcThunk_.reset();
-    savedOwnerProc_ = nullptr;
-}
+// The hook knows the owner's window by its handle, so a window that is already gone is
+// never created again just to be unhooked.
+void TTrayIcon::UnhookOwnerWindow() { ownerProcThunk_.reset(); }
 
 void TTrayIcon::OwnerWindowProc(TMessage& message) {
-    HWND owner = OwnerWindow();
+    HWND owner = ownerProcThunk_->Window();
     switch (message.Msg) {
         case WM_SHOWWINDOW:
             if (message.WParam == 1 && message.LParam == 0) {
@@ -100,8 +91,7 @@ void TTrayIcon::OwnerWindowProc(TMessage& message) {
             break;
         default: break;
     }
-    message.Result = platform::CallWindowProcA(savedOwnerProc_, owner, message.Msg, message.WParam,
-                                               message.LParam);
+    ownerProcThunk_->PassOn(message);
 }
 
 bool TTrayIcon::TryMinimizeToTray(TMessage& message) {

@@ -106,18 +106,39 @@ TShiftState CurrentShiftState() {
 
 // ---- construction and destruction
 
-TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
+TrayIconEntry::TrayIconEntry(TTrayIcon* icon) {
     AcquireTrayWindow();
     TTrayIconHandler& handler = *TrayWindow();
     UINT id = handler.NextIconId;
     while (id == 0 || handler.Icons.count(id)) ++id;
+    try {
+        handler.Icons.emplace(id, icon);
+    } catch (...) {
+        ReleaseTrayWindow();
+        throw;
+    }
     handler.NextIconId = id + 1;
-    handler.Icons[id] = this;
+    id_ = id;
+}
+
+TrayIconEntry::~TrayIconEntry() {
+    if (TrayWindow()) TrayWindow()->Icons.erase(id_);
+    ReleaseTrayWindow();
+}
+
+ApplicationHook::ApplicationHook(TApplication& application, std::function<bool(TMessage&)> hook)
+    : application_(&application), id_(application.HookMainWindow(std::move(hook))) {}
+
+ApplicationHook::~ApplicationHook() {
+    if (Application == application_) application_->UnhookMainWindow(id_);
+}
+
+TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner), trayEntry_(this) {
     icon_.OnChange = [this] { ModifyTrayIcon(); };
     notifyData_ = {};
     notifyData_.cbSize = NOTIFYICONDATAA_V2_SIZE;
-    notifyData_.hWnd = handler.Window();
-    notifyData_.uID = id;
+    notifyData_.hWnd = TrayWindow()->Window();
+    notifyData_.uID = trayEntry_.Id();
     notifyData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     notifyData_.uCallbackMessage = TrayCallbackMessage;
     iconCycleTimer_ = TMessageTimer::CreateWithHandler(1000, [this](TObject* s) { IconCycleTick(s); });
@@ -128,7 +149,8 @@ TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner) {
     SetDesignPreview(false);
     if (!(ComponentState() & csDesigning)) {
         if (Application)
-            appHookId_ = Application->HookMainWindow([this](TMessage& m) { return AppWindowHook(m); });
+            appWindowHook_ = std::make_unique<ApplicationHook>(
+                *Application, [this](TMessage& m) { return AppWindowHook(m); });
         if (dynamic_cast<TWinControl*>(Owner())) HookOwnerWindow();
     }
 }
@@ -145,12 +167,9 @@ TTrayIcon::~TTrayIcon() {
     } catch (...) {
         // Whatever failed above, the hooks must come off and the window be released.
     }
-    if (!(ComponentState() & csDesigning)) {
-        if (Application && appHookId_) Application->UnhookMainWindow(appHookId_);
-        UnhookOwnerWindow();
-    }
-    if (TrayWindow()) TrayWindow()->Icons.erase(notifyData_.uID);
-    ReleaseTrayWindow();
+    appWindowHook_.reset();
+    UnhookOwnerWindow();
+    // The table entry and the share of the shared window go with the members.
 }
 
 void TTrayIcon::Loaded() {

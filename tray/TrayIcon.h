@@ -14,9 +14,10 @@
 #include "Component.h"
 #include "Icon.h"
 #include "MessageTimer.h"
-#include "MethodThunk.h"
 #include "UtilityWindow.h"
+#include "WindowProcHook.h"
 
+class TApplication;
 class TCustomImageList;
 class TPopupMenu;
 class TTrayIcon;
@@ -50,6 +51,33 @@ DWORD CommonControlsVersion();
 UINT TaskbarCreatedMessage();
 // Shift, Ctrl and Alt as they are down now.
 TShiftState CurrentShiftState();
+
+// A component's entry in the shared window's table, holding its share of the window:
+// when it goes, neither the entry nor the share stays behind.
+class TrayIconEntry {
+public:
+    explicit TrayIconEntry(TTrayIcon* icon);
+    ~TrayIconEntry();
+    TrayIconEntry(const TrayIconEntry&) = delete;
+    TrayIconEntry& operator=(const TrayIconEntry&) = delete;
+    UINT Id() const { return id_; }
+
+private:
+    UINT id_ = 0;
+};
+
+// A hook on the application window for as long as this and the application live.
+class ApplicationHook {
+public:
+    ApplicationHook(TApplication& application, std::function<bool(TMessage&)> hook);
+    ~ApplicationHook();
+    ApplicationHook(const ApplicationHook&) = delete;
+    ApplicationHook& operator=(const ApplicationHook&) = delete;
+
+private:
+    TApplication* application_;
+    int id_;
+};
 
 class TTrayIcon : public TComponent {
 public:
@@ -141,6 +169,9 @@ private:
     void StartupQuestion();
     HWND OwnerWindow() const;
 
+    // Like the hooks and timers below, it undoes itself, so a construction that fails
+    // half-way leaves nothing behind.
+    TrayIconEntry trayEntry_;
     TIcon icon_;
     bool iconVisible_ = false;
     std::string hint_;
@@ -160,9 +191,9 @@ private:
     TCustomImageList* iconList_ = nullptr;
     bool cycleIcons_ = false;
     unsigned cycleInterval_ = 0;
-    WNDPROC savedOwnerProc_ = nullptr;
-    std::unique_ptr<MethodThunk> ownerProcThunk_;
-    int appHookId_ = 0;
+    std::unique_ptr<ApplicationHook> appWindowHook_;
+    // The owner's window procedure, taken over; it keeps the saved one to pass messages on.
+    std::unique_ptr<WindowProcHook> ownerProcThunk_;
     std::string pendingPopupMenu_;
     NOTIFYICONDATAA notifyData_{};
 };

@@ -1,6 +1,7 @@
 // Message timers: the held state, restarts, self-freeing handlers and the shared window.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,31 @@ TEST_F(MessageTimerTest, AHandlerMayFreeItsOwnTimerAndAStaleTickReachesNoOne) {
     PostMessageA(window, WM_TIMER, staleId, 0);  // as if queued before the kill
     PumpPending();
     EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(MessageTimerTest, AStaleTickMissesANewTimerAtTheSameAddressAndAnUnarmedTimerIgnoresTicks) {
+    TMessageTimer keeper;  // keeps the shared window alive throughout
+    HWND window = TimerWindow()->Window();
+    alignas(TMessageTimer) unsigned char storage[sizeof(TMessageTimer)];
+    auto* freed = new (storage) TMessageTimer;
+    UINT_PTR staleId = freed->TimerId();
+    freed->~TMessageTimer();
+    int ticks = 0;
+    auto* timer = new (storage) TMessageTimer;  // where the freed one lived
+    timer->SetInterval(60000);
+    timer->SetOnTimer([&](TObject*) { ++ticks; });
+    EXPECT_TRUE(timer->Start());
+    EXPECT_NE(timer->TimerId(), staleId);
+    SendMessageA(window, WM_TIMER, staleId, 0);
+    EXPECT_EQ(ticks, 0);
+    SendMessageA(window, WM_TIMER, timer->TimerId(), 0);
+    EXPECT_EQ(ticks, 1);
+    timer->SetInterval(0);  // held: enabled, nothing armed
+    SendMessageA(window, WM_TIMER, timer->TimerId(), 0);
+    timer->Stop(true);
+    SendMessageA(window, WM_TIMER, timer->TimerId(), 0);
+    EXPECT_EQ(ticks, 1);
+    timer->~TMessageTimer();
 }
 
 TEST_F(MessageTimerTest, TheLastTimerTakesTheSharedWindowAndTheNextMakesANewOne) {

@@ -2,9 +2,12 @@
 // shell and when, how mouse notifications become events, and minimising to the tray.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "Exceptions.h"
 #include "HandleCounts.h"
 #include "Menus.h"
 #include "Platform.h"
@@ -57,6 +60,14 @@ public:
     explicit PlainMainForm(TComponent* owner)
         : TestForm(owner, "object Main: TTestForm\n  BorderStyle = bsNone\n  ClientWidth = 50\n"
                           "  ClientHeight = 50\nend\n") {}
+};
+
+class UncreatableOwner : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+
+protected:
+    void CreateWnd() override { throw EInvalidOperation("Fenster kann nicht erzeugt werden"); }
 };
 
 class TrayIconTest : public ::testing::Test {
@@ -199,6 +210,25 @@ TEST_F(TrayIconTest, MinimisingTheApplicationSendsItToTheTrayAndShowMainWindowBr
     EXPECT_TRUE(IsWindowVisible(main->Handle()));
     EXPECT_TRUE(IsWindowVisible(application.Handle()));
     EXPECT_FALSE(IsIconic(application.Handle()));
+}
+
+TEST_F(TrayIconTest, AConstructionThatFailsAtTheOwnerHookLeavesNoEntryHookOrWindowBehind) {
+    PlainMainForm* main = nullptr;
+    application.CreateForm(main);  // the application hook's start-up check looks at it
+    long windows = HandleCounts::Live(HandleKind::Window);
+    UncreatableOwner owner(nullptr);
+    // Built in storage of the test's own, so a hook left behind would write into it
+    // rather than into freed memory.
+    alignas(TTrayIcon) unsigned char storage[sizeof(TTrayIcon)];
+    EXPECT_THROW(new (storage) TTrayIcon(&owner), EInvalidOperation);
+    EXPECT_EQ(TrayWindow(), nullptr);  // neither its table entry nor its share of the window
+    EXPECT_EQ(HandleCounts::Live(HandleKind::Window), windows);
+    unsigned char before[sizeof storage];
+    std::memcpy(before, storage, sizeof storage);
+    WINDOWPOS position{application.Handle(), nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE};
+    SendMessageA(application.Handle(), WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+    EXPECT_EQ(std::memcmp(storage, before, sizeof storage), 0) << "a hook left behind ran";
 }
 
 }  // namespace
