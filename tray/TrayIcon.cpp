@@ -1,5 +1,6 @@
 #include "TrayIcon.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -221,6 +222,26 @@ bool TTrayIcon::DeleteTrayIcon() {
 }
 
 bool TTrayIcon::ModifyTrayIcon() { return ShellCall(NIM_MODIFY); }
+
+bool TTrayIcon::ShowBalloonHint(const std::string& title, const std::string& text,
+                                DWORD iconFlags) {
+    if (!iconVisible_) return false;
+    auto copyCut = [](char* field, size_t size, const std::string& value) {
+        std::memset(field, 0, size);
+        std::memcpy(field, value.data(), std::min(value.size(), size - 1));
+    };
+    copyCut(notifyData_.szInfoTitle, sizeof(notifyData_.szInfoTitle), title);
+    copyCut(notifyData_.szInfo, sizeof(notifyData_.szInfo), text);
+    notifyData_.dwInfoFlags = iconFlags;
+    notifyData_.uFlags |= NIF_INFO;
+    bool shown = ShellCall(NIM_MODIFY);
+    // Later changes of the tip or the icon must not show the balloon again.
+    notifyData_.uFlags &= ~UINT(NIF_INFO);
+    copyCut(notifyData_.szInfoTitle, sizeof(notifyData_.szInfoTitle), {});
+    copyCut(notifyData_.szInfo, sizeof(notifyData_.szInfo), {});
+    notifyData_.dwInfoFlags = 0;
+    return shown;
+}
 
 void TTrayIcon::SetNotifyStyle(TNotifyStyle value) {
     notifyStyle_ = value;

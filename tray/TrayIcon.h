@@ -109,6 +109,10 @@ public:
     bool WantEnterExitEvents() const { return wantEnterExitEvents_; }
     void SetWantEnterExitEvents(bool value);
     bool MinimizeToTray = false;
+    // Shows a balloon above the visible icon once (title up to 63, text up to 255
+    // characters); NIIF_INFO, NIIF_WARNING or NIIF_ERROR. False when the shell refused.
+    bool ShowBalloonHint(const std::string& title, const std::string& text,
+                         DWORD iconFlags = NIIF_INFO);
     TNotifyStyle NotifyStyle() const { return notifyStyle_; }
     void SetNotifyStyle(TNotifyStyle value);
 

@@ -127,6 +127,25 @@ TEST_F(TrayIconTest, TheTipIsAtMost127CharactersAndEmptyWithoutShowHint) {
     EXPECT_EQ(std::string(shell.back().data.szTip, 128), std::string(128, '\0'));
 }
 
+TEST_F(TrayIconTest, ABalloonIsShownOnceWithItsTextCutToTheShellsFields) {
+    auto form = MakeForm();
+    auto& icon = ComponentAs<TTrayIcon>(*form, "TrayIcon1");
+    EXPECT_TRUE(icon.ShowBalloonHint("Kitbag", std::string(300, 'b'), NIIF_WARNING));
+    const NOTIFYICONDATAA& balloon = shell.back().data;
+    EXPECT_EQ(shell.back().message, DWORD(NIM_MODIFY));
+    EXPECT_TRUE(balloon.uFlags & NIF_INFO);
+    EXPECT_EQ(std::string(balloon.szInfoTitle), "Kitbag");
+    EXPECT_EQ(std::string(balloon.szInfo), std::string(255, 'b'));
+    EXPECT_EQ(balloon.dwInfoFlags, DWORD(NIIF_WARNING));
+    icon.SetHint("tip");
+    EXPECT_FALSE(shell.back().data.uFlags & NIF_INFO);
+    EXPECT_EQ(shell.back().data.szInfo[0], '\0');
+    icon.SetIconVisible(false);
+    size_t calls = shell.size();
+    EXPECT_FALSE(icon.ShowBalloonHint("Kitbag", "hidden icon"));
+    EXPECT_EQ(shell.size(), calls);
+}
+
 TEST_F(TrayIconTest, NotificationsBecomeEventsInTheirOrder) {
     auto form = MakeForm();
     auto& icon = ComponentAs<TTrayIcon>(*form, "TrayIcon1");
