@@ -131,6 +131,7 @@ private:
     bool Inside(int x, int y) const;
     void HoverBegin();
     void HoverEnd();
+    void StartHoverPoll();
     void StopHoverPoll();
     void HoverPollTick();
     void UpdateHover();

@@ -224,6 +224,11 @@ void TFlatCheckBox::MouseMove(TShiftState shift, int x, int y) {
     if (hoveredCheckBox) hoveredCheckBox->HoverEnd();
     // Only while one of the program's windows is active.
     if (!platform::GetActiveWindow()) return;
+    StartHoverPoll();
+}
+
+// Makes this box the one the shared timer polls, and lights it.
+void TFlatCheckBox::StartHoverPoll() {
     TTimer& timer = *checkBoxPollTimer;
     if (timer.Enabled()) timer.SetEnabled(false);
     hoveredCheckBox = this;
@@ -264,6 +269,12 @@ void TFlatCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int
     if (button != TMouseButton::mbLeft || !Enabled()) return;
     SetFocus();
     pressed_ = true;
+    // A press lights the box as a hover would: a click coming from another program finds
+    // no hover, as no window of ours was active while the pointer got here.
+    if (hoveredCheckBox != this) {
+        if (hoveredCheckBox) hoveredCheckBox->HoverEnd();
+        StartHoverPoll();
+    }
     PaintSquare();
     TCustomControl::MouseDown(button, shift, x, y);
 }

@@ -645,6 +645,17 @@ TEST_F(FlatButtonTest, HeldButtonStaysLitUntilReleasedAndDisablingEndsTheHover) 
     EXPECT_EQ(one.State(), TFlatButtonState::bsDisabled);
 }
 
+TEST_F(FlatButtonTest, APressLightsTheButtonAsAHoverWouldWithoutAnActiveWindow) {
+    auto form = MakeForm();
+    TFlatButton& one = Button(*form, 1);
+    Hover(one);  // another program is active: nothing lights up
+    Press(one, 5, 5);
+    EXPECT_TRUE(one.MouseIn());
+    EXPECT_EQ(TFlatButton::Hovered(), &one);
+    EXPECT_TRUE(TFlatButton::PollTimer()->Running());
+    Release(one, 5, 5);
+}
+
 TEST_F(FlatButtonTest, FocusCountsAsHoverAndEnterLeaveOnlyRaiseEvents) {
     auto form = MakeForm();
     TFlatButton &one = Button(*form, 1), &two = Button(*form, 2);

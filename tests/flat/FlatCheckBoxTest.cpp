@@ -326,6 +326,17 @@ TEST_F(FlatCheckBoxTest, WithoutAnActiveWindowThePointerLightsNothing) {
     EXPECT_EQ(Fill(box), Rgb(box.Color()));
 }
 
+TEST_F(FlatCheckBoxTest, AClickComingFromAnotherProgramTogglesWithoutAMoveFirst) {
+    auto form = MakeForm();
+    auto& box = Box(*form, 1);
+    fakeActive = false;  // the game was active while the pointer came to rest here
+    MoveOver(box);
+    SendMessageA(box.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 8));
+    EXPECT_EQ(TFlatCheckBox::HoveredCheckBox(), &box);
+    SendMessageA(box.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 8));
+    EXPECT_EQ(log, "down FlatCheckBox1:on up ");
+}
+
 TEST_F(FlatCheckBoxTest, HoveringASecondBoxMovesThePollUnlessTheFirstIsPressed) {
     auto form = MakeForm();
     auto& first = Box(*form, 1);
