@@ -292,6 +292,15 @@ void TFlatButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
     UpdateHover();
 }
 
+void TFlatButton::MouseCaptureLost() {
+    // The release will not come: the press ends without a click.
+    if (!dragging_) return;
+    dragging_ = false;
+    state_ = down_ ? TFlatButtonState::bsExclusive : TFlatButtonState::bsUp;
+    Invalidate();
+    UpdateHover();
+}
+
 void TFlatButton::HoverBegin() {
     if (!Enabled() || mouseIn_) return;
     mouseIn_ = true;

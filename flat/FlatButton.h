@@ -111,6 +111,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
+    void MouseCaptureLost() override;
 
 private:
     void HandleDoubleClick(TMessage& message);

@@ -281,10 +281,19 @@ void TFlatCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int
 
 void TFlatCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (button != TMouseButton::mbLeft || !Enabled()) return;
+    // Only the release of a press still going on toggles; a press whose capture was lost
+    // has ended already.
+    const bool wasPressed = pressed_;
     pressed_ = false;
-    if (hovered_) SetChecked(!checked_);
+    if (wasPressed && hovered_) SetChecked(!checked_);
     PaintSquare();
     TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TFlatCheckBox::MouseCaptureLost() {
+    pressed_ = false;
+    PaintSquare();
+    HoverPollTick(nullptr);  // the pointer may have left already
 }
 
 // ---- Focus

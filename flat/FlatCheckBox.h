@@ -85,6 +85,7 @@ protected:
     void Paint() override;
     void DoEnter() override;
     void DoExit() override;
+    void MouseCaptureLost() override;
 
 private:
     void PaintSquare();

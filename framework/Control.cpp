@@ -202,11 +202,12 @@ void TControl::HandleMouseDown(TMessage& message, TMouseButton button, TShiftSta
 }
 
 void TControl::HandleMouseUp(TMessage& message, TMouseButton button) {
+    // The press is over before the capture goes, so letting it go here is no lost press.
+    bool clicked = button == TMouseButton::mbLeft && (ControlState & csClicked);
+    if (button == TMouseButton::mbLeft) ControlState &= ~(csLButtonDown | csClicked);
     DefaultHandler(message);
     if (ControlStyle & csCaptureMouse) SetMouseCapture(false);
     POINT at = MessagePoint(message.LParam);
-    bool clicked = button == TMouseButton::mbLeft && (ControlState & csClicked);
-    if (button == TMouseButton::mbLeft) ControlState &= ~(csLButtonDown | csClicked);
     if (clicked) {
         RECT client = ClientRect();
         if (PtInRect(&client, at)) Click();
