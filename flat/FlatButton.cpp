@@ -244,6 +244,12 @@ void TFlatButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
         Invalidate();
     }
     dragging_ = true;
+    // A press lights the button as a hover would: a click coming from another program
+    // finds no hover, as no window of ours was active while the pointer got here.
+    if (HoveredButton != this) {
+        if (HoveredButton) HoveredButton->HoverEnd();
+        StartHoverPoll();
+    }
     SetFocus();
 }
 
@@ -252,13 +258,7 @@ void TFlatButton::MouseMove(TShiftState shift, int x, int y) {
     if (HoveredButton != this && FindDragTarget(ClientToScreen({x, y}), true) == this) {
         if (HoveredButton) HoveredButton->HoverEnd();
         // Without an active window of ours nothing lights up.
-        if (platform::GetActiveWindow()) {
-            if (ButtonPollTimer->Enabled()) ButtonPollTimer->SetEnabled(false);
-            HoveredButton = this;
-            ButtonPollTimer->SetOnTimer([this](TObject*) { HoverPollTick(); });
-            ButtonPollTimer->SetEnabled(true);
-            HoverBegin();
-        }
+        if (platform::GetActiveWindow()) StartHoverPoll();
     }
     if (!dragging_) return;
     TFlatButtonState now = down_ ? TFlatButtonState::bsExclusive : TFlatButtonState::bsUp;
@@ -292,6 +292,15 @@ void TFlatButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
     UpdateHover();
 }
 
+void TFlatButton::MouseCaptureLost() {
+    // The release will not come: the press ends without a click.
+    if (!dragging_) return;
+    dragging_ = false;
+    state_ = down_ ? TFlatButtonState::bsExclusive : TFlatButtonState::bsUp;
+    Invalidate();
+    UpdateHover();
+}
+
 void TFlatButton::HoverBegin() {
     if (!Enabled() || mouseIn_) return;
     mouseIn_ = true;
@@ -304,6 +313,15 @@ void TFlatButton::HoverEnd() {
     mouseIn_ = false;
     StopHoverPoll();
     Invalidate();
+}
+
+// Makes this button the one the shared timer polls, and lights it.
+void TFlatButton::StartHoverPoll() {
+    if (ButtonPollTimer->Enabled()) ButtonPollTimer->SetEnabled(false);
+    HoveredButton = this;
+    ButtonPollTimer->SetOnTimer([this](TObject*) { HoverPollTick(); });
+    ButtonPollTimer->SetEnabled(true);
+    HoverBegin();
 }
 
 void TFlatButton::StopHoverPoll() {

@@ -111,6 +111,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
+    void MouseCaptureLost() override;
 
 private:
     void HandleDoubleClick(TMessage& message);
@@ -131,6 +132,7 @@ private:
     bool Inside(int x, int y) const;
     void HoverBegin();
     void HoverEnd();
+    void StartHoverPoll();
     void StopHoverPoll();
     void HoverPollTick();
     void UpdateHover();

@@ -224,6 +224,11 @@ void TFlatCheckBox::MouseMove(TShiftState shift, int x, int y) {
     if (hoveredCheckBox) hoveredCheckBox->HoverEnd();
     // Only while one of the program's windows is active.
     if (!platform::GetActiveWindow()) return;
+    StartHoverPoll();
+}
+
+// Makes this box the one the shared timer polls, and lights it.
+void TFlatCheckBox::StartHoverPoll() {
     TTimer& timer = *checkBoxPollTimer;
     if (timer.Enabled()) timer.SetEnabled(false);
     hoveredCheckBox = this;
@@ -264,16 +269,31 @@ void TFlatCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int
     if (button != TMouseButton::mbLeft || !Enabled()) return;
     SetFocus();
     pressed_ = true;
+    // A press lights the box as a hover would: a click coming from another program finds
+    // no hover, as no window of ours was active while the pointer got here.
+    if (hoveredCheckBox != this) {
+        if (hoveredCheckBox) hoveredCheckBox->HoverEnd();
+        StartHoverPoll();
+    }
     PaintSquare();
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TFlatCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (button != TMouseButton::mbLeft || !Enabled()) return;
+    // Only the release of a press still going on toggles; a press whose capture was lost
+    // has ended already.
+    const bool wasPressed = pressed_;
     pressed_ = false;
-    if (hovered_) SetChecked(!checked_);
+    if (wasPressed && hovered_) SetChecked(!checked_);
     PaintSquare();
     TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TFlatCheckBox::MouseCaptureLost() {
+    pressed_ = false;
+    PaintSquare();
+    HoverPollTick(nullptr);  // the pointer may have left already
 }
 
 // ---- Focus

@@ -1,7 +1,7 @@
 // A flat, owner-drawn check box: an 11 x 11 square with a thick check mark and the
 // caption beside it. The square's fill shows focus, hover and press; the hover is found
-// by mouse moves and its end by one 100 ms poll timer that all check boxes share and
-// that runs only while one of them is lit.
+// by mouse moves and presses, and its end by one 100 ms poll timer that all check boxes
+// share and that runs only while one of them is lit.
 #pragma once
 
 #include <cstdint>
@@ -85,6 +85,7 @@ protected:
     void Paint() override;
     void DoEnter() override;
     void DoExit() override;
+    void MouseCaptureLost() override;
 
 private:
     void PaintSquare();
@@ -94,6 +95,7 @@ private:
     void HoverBegin();
     void HoverEnd();
     void HoverPollTick(TObject* sender);
+    void StartHoverPoll();
     void StopHoverPoll();
     void ColorsChanged();
     void DialogChar(TMessage& message);

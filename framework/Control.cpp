@@ -35,12 +35,17 @@ TControl::~TControl() {
 
 void TControl::SetBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
-    Invalidate();
+    // The parent paints a windowless control, at its old place and at its new one. A window
+    // is moved by the system, which repaints what the move uncovers: only a new size changes
+    // what the window itself shows (repainting a dragged form on every step would flicker).
+    const bool windowless = !HasWindow();
+    const bool resized = width != width_ || height != height_;
+    if (windowless) Invalidate();
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
-    Invalidate();
+    if (windowless || resized) Invalidate();
 }
 
 POINT TControl::ClientOrigin() const {
@@ -197,11 +202,12 @@ void TControl::HandleMouseDown(TMessage& message, TMouseButton button, TShiftSta
 }
 
 void TControl::HandleMouseUp(TMessage& message, TMouseButton button) {
+    // The press is over before the capture goes, so letting it go here is no lost press.
+    bool clicked = button == TMouseButton::mbLeft && (ControlState & csClicked);
+    if (button == TMouseButton::mbLeft) ControlState &= ~(csLButtonDown | csClicked);
     DefaultHandler(message);
     if (ControlStyle & csCaptureMouse) SetMouseCapture(false);
     POINT at = MessagePoint(message.LParam);
-    bool clicked = button == TMouseButton::mbLeft && (ControlState & csClicked);
-    if (button == TMouseButton::mbLeft) ControlState &= ~(csLButtonDown | csClicked);
     if (clicked) {
         RECT client = ClientRect();
         if (PtInRect(&client, at)) Click();

@@ -170,6 +170,9 @@ void TWinControl::WndProc(TMessage& message) {
             if (message.Msg == WM_LBUTTONDBLCLK && !(ControlStyle & csDoubleClicks))
                 message.Msg = WM_LBUTTONDOWN;
             break;
+        case WM_CAPTURECHANGED:
+            HandleCaptureChanged(message);
+            break;
         case WM_SETFOCUS: return HandleFocus(message, true);
         case WM_KILLFOCUS: return HandleFocus(message, false);
         case WM_COMMAND:
@@ -353,6 +356,14 @@ void TWinControl::HandleFocus(TMessage& message, bool gained) {
     } else {
         DoExit();
     }
+}
+
+void TWinControl::HandleCaptureChanged(TMessage& message) {
+    // Taking the capture again keeps it here (a system control does so on its press).
+    if (reinterpret_cast<HWND>(message.LParam) == handle_ || !(ControlState & csLButtonDown))
+        return;
+    ControlState &= ~(csLButtonDown | csClicked);
+    MouseCaptureLost();
 }
 
 void TWinControl::DoEnter() {

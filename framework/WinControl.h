@@ -86,6 +86,9 @@ protected:
     void FontChanged() override;
     virtual void DoEnter();
     virtual void DoExit();
+    // The mouse capture went elsewhere while the left button was held on the control: the
+    // press ends here, without a release.
+    virtual void MouseCaptureLost() {}
     // A notification the parent reflected back from WM_COMMAND or WM_CTLCOLOR*.
     virtual bool HandleReflected(TMessage& message);
     // The brush that paints the background (and a system control's background).
@@ -102,6 +105,7 @@ private:
     void HandleSetCursor(TMessage& message);
     bool RouteMouseToChild(TMessage& message);
     void HandleFocus(TMessage& message, bool gained);
+    void HandleCaptureChanged(TMessage& message);
     void HandleNcDestroy(TMessage& message);
     void HandleWindowMoved();
     void NotifyChildren(UINT msg);

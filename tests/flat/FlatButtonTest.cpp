@@ -645,6 +645,43 @@ TEST_F(FlatButtonTest, HeldButtonStaysLitUntilReleasedAndDisablingEndsTheHover) 
     EXPECT_EQ(one.State(), TFlatButtonState::bsDisabled);
 }
 
+TEST_F(FlatButtonTest, APressLightsTheButtonAsAHoverWouldWithoutAnActiveWindow) {
+    auto form = MakeForm();
+    TFlatButton& one = Button(*form, 1);
+    Hover(one);  // another program is active: nothing lights up
+    Press(one, 5, 5);
+    EXPECT_TRUE(one.MouseIn());
+    EXPECT_EQ(TFlatButton::Hovered(), &one);
+    EXPECT_TRUE(TFlatButton::PollTimer()->Running());
+    Release(one, 5, 5);
+}
+
+TEST_F(FlatButtonTest, LosingTheCaptureEndsThePressWithoutAClick) {
+    auto form = MakeForm();
+    TFlatButton& one = Button(*form, 1);
+    HWND window = one.Handle();
+    fakeActiveWindow = form->Handle();
+    // A right press meanwhile captures the same window again: that loses nothing.
+    Press(one, 5, 5);
+    SendMessageA(window, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(5, 5));
+    Release(one, 5, 5);
+    for (bool cancelled : {false, true}) {
+        Hover(one);
+        Press(one, 5, 5);
+        fakeCursor = form->ClientToScreen({290, 130});
+        if (cancelled) SendMessageA(window, WM_CANCELMODE, 0, 0);
+        else SetCapture(form->Handle());
+        EXPECT_FALSE(one.Dragging());
+        EXPECT_FALSE(TFlatButton::PollTimer()->Running());
+        // Back on the button: the hot face, and a late release is no click.
+        Hover(one);
+        EXPECT_EQ(Face(one)->Pixel(1, 1), COLORREF(clGray));
+        Release(one, 5, 5);
+    }
+    ReleaseCapture();
+    EXPECT_EQ(log, "FlatButton1 ");
+}
+
 TEST_F(FlatButtonTest, FocusCountsAsHoverAndEnterLeaveOnlyRaiseEvents) {
     auto form = MakeForm();
     TFlatButton &one = Button(*form, 1), &two = Button(*form, 2);

@@ -326,6 +326,38 @@ TEST_F(FlatCheckBoxTest, WithoutAnActiveWindowThePointerLightsNothing) {
     EXPECT_EQ(Fill(box), Rgb(box.Color()));
 }
 
+TEST_F(FlatCheckBoxTest, AClickComingFromAnotherProgramTogglesWithoutAMoveFirst) {
+    auto form = MakeForm();
+    auto& box = Box(*form, 1);
+    fakeActive = false;  // the game was active while the pointer came to rest here
+    MoveOver(box);
+    SendMessageA(box.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 8));
+    EXPECT_EQ(TFlatCheckBox::HoveredCheckBox(), &box);
+    SendMessageA(box.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 8));
+    EXPECT_EQ(log, "down FlatCheckBox1:on up ");
+}
+
+TEST_F(FlatCheckBoxTest, LosingTheCaptureEndsThePressWithoutAToggle) {
+    auto form = MakeForm();
+    auto& box = Box(*form, 1);
+    HWND window = box.Handle();
+    for (bool cancelled : {false, true}) {
+        MoveOver(box);
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 8));
+        fakeCursor = ScreenPoint(box, 200, 60);
+        if (cancelled) SendMessageA(window, WM_CANCELMODE, 0, 0);
+        else SetCapture(form->Handle());
+        EXPECT_FALSE(box.Pressed());
+        EXPECT_FALSE(TFlatCheckBox::CheckBoxPollTimer()->Running());
+        // Back on the box: the hovered face, and a late release is no click.
+        MoveOver(box);
+        EXPECT_EQ(Fill(box), 0xFFFFFFu);
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 8));
+    }
+    ReleaseCapture();
+    EXPECT_EQ(log, "down up down up ");
+}
+
 TEST_F(FlatCheckBoxTest, HoveringASecondBoxMovesThePollUnlessTheFirstIsPressed) {
     auto form = MakeForm();
     auto& first = Box(*form, 1);

@@ -1,5 +1,6 @@
-// The flat title bar: it drags its form, follows the form's activation through its
-// hook, accepts only a form as parent and gives the form its procedure back.
+// The flat title bar: it drags its form without repainting it, follows the form's
+// activation through its hook, accepts only a form as parent and gives the form its
+// procedure back.
 #include <gtest/gtest.h>
 
 #include "Exceptions.h"
@@ -36,8 +37,9 @@ protected:
         RegisterClass<TFlatTitlebar>("TFlatTitlebar");
         application.Initialize();
     }
-    std::unique_ptr<TestForm> MakeForm() {
-        return std::make_unique<TestForm>(&application, kForm, [this](TestForm& form) {
+    template <class Form = TestForm>
+    std::unique_ptr<Form> MakeForm() {
+        return std::make_unique<Form>(&application, kForm, [this](TestForm& form) {
             form.PublishMethod("Activated", TNotifyEvent([this](TObject*) { log += "on "; }));
             form.PublishMethod("Deactivated", TNotifyEvent([this](TObject*) { log += "off "; }));
         });
@@ -67,6 +69,32 @@ TEST_F(FlatTitlebarTest, DraggingWithTheLeftButtonMovesTheFormByTheMouseMoves) {
     EXPECT_FALSE(bar.Dragging());
     SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60));
     EXPECT_EQ(form->Left(), 115);
+}
+
+TEST_F(FlatTitlebarTest, EachDragStepMovesTheFormWithoutRepaintingIt) {
+    struct PaintCountingForm : TestForm {
+        using TestForm::TestForm;
+        void WndProc(TMessage& message) override {
+            if (message.Msg == WM_PAINT) ++paints;
+            TestForm::WndProc(message);
+        }
+        int paints = 0;
+    };
+    auto form = MakeForm<PaintCountingForm>();
+    form->Show();
+    UpdateWindow(form->Handle());
+    form->Invalidate();  // the count sees a real repaint
+    PumpPending();
+    ASSERT_GT(form->paints, 0);
+    HWND bar = ComponentAs<TFlatTitlebar>(*form, "FlatTitlebar1").Handle();
+    SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+    form->paints = 0;
+    for (int step = 0; step < 3; ++step) {
+        SendMessageA(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(13, 7));
+        PumpPending();
+    }
+    SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(13, 7));
+    EXPECT_EQ(form->paints, 0);
 }
 
 TEST_F(FlatTitlebarTest, FollowsTheFormsActivationThroughItsHook) {
