@@ -4,6 +4,7 @@
 #include "Edit.h"
 #include "FileIO.h"
 #include "Memo.h"
+#include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
 
@@ -19,6 +20,7 @@ void LoadSettingsAtStart() {
     const SettingsFile::Slots slots = SettingsFile::Decode(buffer.Lines());
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
         Form2->ShiftBox(slot).SetChecked(slots.shift[size_t(slot - 1)]);
+    Form1->Hotkeys().SetOptions(SettingsFile::DecodeOptions(buffer.Lines()));
 }
 
 void LoadSettingsIntoEdits() {
@@ -39,7 +41,7 @@ SettingsFile::SaveOutcome SaveSettings() {
     SettingsFile::SaveOutcome outcome = SettingsFile::Validate(keys);
     if (outcome != SettingsFile::SaveOutcome::Saved) return outcome;
     TStringList& buffer = SettingsLineBuffer();
-    buffer.Assign(SettingsFile::Encode(keys, shift));
+    buffer.Assign(SettingsFile::Encode(keys, shift, Form1->Hotkeys().Options()));
     buffer.SaveToFile(SettingsFilePath());
     return outcome;
 }

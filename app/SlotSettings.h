@@ -13,13 +13,15 @@ std::wstring SettingsFilePath();
 bool SettingsFileExists();
 TStringList& SettingsLineBuffer();
 
-// Fills the line buffer from the file and sets the Shift boxes; the key edits stay.
+// Fills the line buffer from the file and sets the Shift boxes and the key options; the
+// key edits stay.
 void LoadSettingsAtStart();
 // Fills the line buffer from the file and sets the key edits; the Shift boxes stay.
 // A key edit gets at most kLongestKeyShown characters of its line: only the first one
 // is the key, and the system's edit control takes seconds to swallow a line of megabytes.
 void LoadSettingsIntoEdits();
 constexpr size_t kLongestKeyShown = 255;
-// Validates the key edits and writes the file. A file that cannot be written raises the
-// framework's file error after the line buffer has been refilled.
+// Validates the key edits and writes the file, with the current key options. A file that
+// cannot be written raises the framework's file error after the line buffer has been
+// refilled.
 SettingsFile::SaveOutcome SaveSettings();

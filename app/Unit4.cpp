@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "HotkeyEngine.h"
+#include "OptionSettings.h"
 #include "Skin.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -16,6 +17,9 @@ TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
     Publish("ShowMainmenu1Click", &TForm4::ShowMainmenu1Click);
     Publish("ExitKitbag1Click", &TForm4::ExitKitbag1Click);
     Publish("ExitKitbag2Click", &TForm4::ExitKitbag2Click);
+    Publish("OnlyInWarcraftIII1Click", &TForm4::OnlyInWarcraftIII1Click);
+    Publish("PauseKeysWhileChatting1Click", &TForm4::PauseKeysWhileChatting1Click);
+    Publish("PopupMenu1Popup", &TForm4::PopupMenu1Popup);
     ReadDescriptionResource("TFORM4");
     Image1 = &ComponentAs<TImage>(*this, "Image1");
     Image20 = &ComponentAs<TImage>(*this, "Image20");
@@ -24,6 +28,9 @@ TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
     ShowMainmenu1 = &ComponentAs<TMenuItem>(*this, "ShowMainmenu1");
     ExitKitbag1 = &ComponentAs<TMenuItem>(*this, "ExitKitbag1");
     N1 = &ComponentAs<TMenuItem>(*this, "N1");
+    OnlyInWarcraftIII1 = &ComponentAs<TMenuItem>(*this, "OnlyInWarcraftIII1");
+    PauseKeysWhileChatting1 = &ComponentAs<TMenuItem>(*this, "PauseKeysWhileChatting1");
+    N2 = &ComponentAs<TMenuItem>(*this, "N2");
     ExitKitbag2 = &ComponentAs<TMenuItem>(*this, "ExitKitbag2");
     TrayIcon1 = &ComponentAs<TTrayIcon>(*this, "TrayIcon1");
     DoCreate();
@@ -58,3 +65,16 @@ void TForm4::ExitKitbag1Click(TObject*) {
 
 // "Exit Kitbag".
 void TForm4::ExitKitbag2Click(TObject*) { Application->Terminate(); }
+
+void TForm4::OnlyInWarcraftIII1Click(TObject*) { ToggleKeyOption(&KeyOptions::onlyInGame); }
+
+void TForm4::PauseKeysWhileChatting1Click(TObject*) {
+    ToggleKeyOption(&KeyOptions::pauseWhileChatting);
+}
+
+// The check marks show the options the keys run with, however they were last set.
+void TForm4::PopupMenu1Popup(TObject*) {
+    const KeyOptions& options = Form1->Hotkeys().Options();
+    OnlyInWarcraftIII1->Checked = options.onlyInGame;
+    PauseKeysWhileChatting1->Checked = options.pauseWhileChatting;
+}

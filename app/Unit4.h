@@ -1,5 +1,5 @@
 // The tray window: tells the player the hotkeys work; its picture hides everything to
-// the notification area, and its menu leads back.
+// the notification area, and its menu leads back and switches the key options.
 #pragma once
 
 #include "Form.h"
@@ -19,6 +19,9 @@ public:
     TMenuItem* ShowMainmenu1;
     TMenuItem* ExitKitbag1;
     TMenuItem* N1;
+    TMenuItem* OnlyInWarcraftIII1;
+    TMenuItem* PauseKeysWhileChatting1;
+    TMenuItem* N2;
     TMenuItem* ExitKitbag2;
     TTrayIcon* TrayIcon1;
 
@@ -29,6 +32,9 @@ public:
     void ShowMainmenu1Click(TObject* Sender);
     void ExitKitbag1Click(TObject* Sender);
     void ExitKitbag2Click(TObject* Sender);
+    void OnlyInWarcraftIII1Click(TObject* Sender);
+    void PauseKeysWhileChatting1Click(TObject* Sender);
+    void PopupMenu1Popup(TObject* Sender);
 };
 
 extern TForm4* Form4;

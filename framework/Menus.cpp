@@ -36,6 +36,7 @@ bool TMenuItem::SetProperty(const std::string& name, const TPropValue& value, TR
     else if (name == "Default") SetDefault(value.AsBoolean());
     else if (name == "Enabled") Enabled = value.AsBoolean();
     else if (name == "Visible") Visible = value.AsBoolean();
+    else if (name == "Checked") Checked = value.AsBoolean();
     else if (name == "OnClick") OnClick = reader.NotifyMethod(value);
     else return TComponent::SetProperty(name, value, reader);
     return true;
@@ -69,8 +70,9 @@ void TPopupMenu::Popup(int x, int y) {
             AppendMenuA(menu.handle, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        AppendMenuA(menu.handle, MF_STRING | (item->Enabled ? 0 : MF_GRAYED), UINT_PTR(i + 1),
-                    item->Caption().c_str());
+        AppendMenuA(menu.handle,
+                    MF_STRING | (item->Enabled ? 0 : MF_GRAYED) | (item->Checked ? MF_CHECKED : 0),
+                    UINT_PTR(i + 1), item->Caption().c_str());
         if (item->Default()) SetMenuDefaultItem(menu.handle, UINT(i + 1), FALSE);
     }
     HWND owner = Application ? Application->Handle() : nullptr;

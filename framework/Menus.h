@@ -1,5 +1,5 @@
-// Popup menus: items with captions, click handlers and a default item, shown at a
-// screen point as a system popup menu.
+// Popup menus: items with captions, check marks, click handlers and a default item,
+// shown at a screen point as a system popup menu.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +19,7 @@ public:
     void SetDefault(bool value) { default_ = value; }
     bool Enabled = true;
     bool Visible = true;
+    bool Checked = false;
     bool IsSeparator() const { return caption_ == "-"; }
     TNotifyEvent OnClick;
     virtual void Click();

@@ -83,6 +83,7 @@ object Form4: TForm4
   end
   object PopupMenu1: TPopupMenu
     MenuAnimation = [maLeftToRight]
+    OnPopup = PopupMenu1Popup
     object ShowMainmenu1: TMenuItem
       Caption = 'Show Settings'
       OnClick = ShowMainmenu1Click
@@ -92,6 +93,17 @@ object Form4: TForm4
       OnClick = ExitKitbag1Click
     end
     object N1: TMenuItem
+      Caption = '-'
+    end
+    object OnlyInWarcraftIII1: TMenuItem
+      Caption = 'Only in Warcraft III'
+      OnClick = OnlyInWarcraftIII1Click
+    end
+    object PauseKeysWhileChatting1: TMenuItem
+      Caption = 'Pause keys while chatting'
+      OnClick = PauseKeysWhileChatting1Click
+    end
+    object N2: TMenuItem
       Caption = '-'
     end
     object ExitKitbag2: TMenuItem

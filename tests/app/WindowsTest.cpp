@@ -64,10 +64,17 @@ TEST(Windows, AreCreatedInOrderWithTheirControlsWhereTheLayoutPutsThem) {
         EXPECT_EQ(Form2->ActiveControl(), Form2->FlatCheckBox1);
         EXPECT_EQ(Form2->Label16->Font().Color(), clSilver);
         EXPECT_EQ(Form3->Memo1->Lines().Lines(), std::vector<std::string>{"Memo1"});
-        ASSERT_EQ(Form4->PopupMenu1->Items().Count(), 4);
-        EXPECT_EQ(Form4->ShowMainmenu1->Caption(), "Show Settings");
-        EXPECT_EQ(Form4->ExitKitbag1->Caption(), "Show Mainmenu");
-        EXPECT_TRUE(Form4->N1->IsSeparator());
+        const std::vector<std::pair<TMenuItem*, std::string>> menu = {
+            {Form4->ShowMainmenu1, "Show Settings"}, {Form4->ExitKitbag1, "Show Mainmenu"},
+            {Form4->N1, "-"}, {Form4->OnlyInWarcraftIII1, "Only in Warcraft III"},
+            {Form4->PauseKeysWhileChatting1, "Pause keys while chatting"}, {Form4->N2, "-"},
+            {Form4->ExitKitbag2, "Exit Kitbag"}};
+        ASSERT_EQ(Form4->PopupMenu1->Items().Count(), int(menu.size()));
+        for (size_t i = 0; i < menu.size(); ++i) {
+            EXPECT_EQ(Form4->PopupMenu1->Items().Items(int(i)), menu[i].first) << i;
+            EXPECT_EQ(menu[i].first->Caption(), menu[i].second);
+            EXPECT_FALSE(menu[i].first->Checked);
+        }
         EXPECT_FALSE(Form4->Label3->Visible());
         EXPECT_EQ(Form7->FlatButton1->Caption(), "OK");
         EXPECT_FALSE(Form1->Timer1->Enabled() && Form1->Timer2->Enabled());

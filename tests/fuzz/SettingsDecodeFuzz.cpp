@@ -1,5 +1,6 @@
 // Any bytes as Settings.ini: split them the way a load does, decode the lines, and check
-// what the load, the save and the save's validation promise for every possible content.
+// what the load, the save, the save's validation and a tray menu's rewrite of the option
+// lines promise for every possible content.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -58,6 +59,32 @@ bool SameSlots(const SettingsFile::Slots& a, const SettingsFile::Slots& b) {
     return a.keys == b.keys && a.shift == b.shift;
 }
 
+// The option a line past the twelfth names, if any: "Name=" followed by anything.
+const char* OptionNamed(const std::string& line) {
+    for (const char* name : {SettingsFile::kOnlyInGameName, SettingsFile::kPauseWhileChattingName})
+        if (line.rfind(std::string(name) + "=", 0) == 0) return name;
+    return nullptr;
+}
+
+// The lines past the twelfth that are no option's.
+std::vector<std::string> OtherExtraLines(const std::vector<std::string>& lines) {
+    std::vector<std::string> others;
+    for (size_t i = SettingsFile::kSlotLineCount; i < lines.size(); ++i)
+        if (!OptionNamed(lines[i])) others.push_back(lines[i]);
+    return others;
+}
+
+// The number of bytes the first twelve lines take on disk, their breaks included.
+size_t SlotLinesLength(std::string_view bytes) {
+    size_t at = 0;
+    for (int line = 0; line < SettingsFile::kSlotLineCount && at < bytes.size(); ++line) {
+        while (at < bytes.size() && bytes[at] != '\r' && bytes[at] != '\n') ++at;
+        if (at == bytes.size()) break;
+        if (bytes[at++] == '\r' && at < bytes.size() && bytes[at] == '\n') ++at;
+    }
+    return at;
+}
+
 void CheckSplit(std::string_view bytes, const TStringList& loaded) {
     const std::vector<std::string>& lines = loaded.Lines();
     REQUIRE(loaded.Count() == int(lines.size()));
@@ -80,6 +107,23 @@ void CheckDecode(const std::vector<std::string>& lines, const SettingsFile::Slot
         // A missing flag line reads as empty, and empty means Shift.
         REQUIRE(slots.shift[size_t(slot - 1)] != (LineOrEmpty(lines, SettingsFile::FlagLine(slot)) == "1"));
     }
+}
+
+// A menu click's rewrite: the options say what was chosen, the first twelve lines keep
+// their bytes and their meaning, and every other line stays.
+void CheckOptionRewrite(std::string_view bytes, const std::vector<std::string>& lines,
+                        const KeyOptions& options) {
+    const std::string rewritten = SettingsFile::WithOptionLines(bytes, options);
+    const size_t kept = SlotLinesLength(bytes);
+    REQUIRE(rewritten.compare(0, kept, bytes.substr(0, kept)) == 0);
+    TStringList reloaded;
+    reloaded.SetText(rewritten);
+    REQUIRE(SettingsFile::DecodeOptions(reloaded.Lines()) == options);
+    REQUIRE(SameSlots(SettingsFile::Decode(reloaded.Lines()), SettingsFile::Decode(lines)));
+    REQUIRE(OtherExtraLines(reloaded.Lines()) == OtherExtraLines(lines));
+    // Nothing to add and nothing past the twelve lines: the file stays as it is.
+    if (options == KeyOptions{} && lines.size() <= size_t(SettingsFile::kSlotLineCount))
+        REQUIRE(rewritten == bytes);
 }
 
 // Saving the decoded slots and loading the file again must give them back unchanged.
@@ -114,5 +158,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckDecode(buffer.Lines(), slots);
     REQUIRE(SettingsFile::Validate(slots.keys) == ExpectedOutcome(slots.keys));
     CheckSaveThenLoad(slots);
+
+    // The options a menu click could write, chosen by the input's first byte.
+    const unsigned pick = size ? data[0] : 0;
+    CheckOptionRewrite(bytes, buffer.Lines(), KeyOptions{(pick & 1) != 0, (pick & 2) != 0});
     return 0;
 }

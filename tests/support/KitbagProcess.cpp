@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "MenuOnScreen.h"
 #include "ProcessWindow.h"
 
 std::wstring KitbagExePath() {
@@ -191,31 +192,65 @@ int TrayIconCount() {
     return count;
 }
 
-bool ChooseTrayMenuItem(int index) {
+namespace {
+HWND OpenMenuWindow() {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// Right-clicks the tray icon until its menu is on screen, at most three times, as
+// ClickUntil does; answers the menu's window. A second click on the same spot within the
+// double-click time would arrive as a double-click, which opens no menu; a player's next
+// click comes later.
+HWND OpenTrayMenu() {
+    static DWORD lastClickAt = GetTickCount() - GetDoubleClickTime() - 1;
     HWND icon = TrayIcon();
-    if (!icon) return false;
+    if (!icon) return nullptr;
     RECT rect;
     GetClientRect(icon, &rect);
-    ClickAt(icon, rect.right / 2, rect.bottom / 2, true);
-    if (!WaitFor([] {
-            HWND menu = FindWindowW(L"#32768", nullptr);
-            return menu && IsWindowVisible(menu);
-        }))
-        return false;
-    std::vector<INPUT> keys;
-    auto press = [&keys](WORD key) {
+    HWND menu = nullptr;
+    for (int attempt = 0; attempt < 3 && !menu; ++attempt) {
+        WaitFor([] { return GetTickCount() - lastClickAt > GetDoubleClickTime(); });
+        ClickAt(icon, rect.right / 2, rect.bottom / 2, true);
+        lastClickAt = GetTickCount();
+        WaitFor([&] { return (menu = OpenMenuWindow()) != nullptr; }, 7000);
+    }
+    return menu;
+}
+
+// Presses keys as a player would and waits until the menu has closed.
+bool PressKeysForMenu(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
         input.ki.wVk = key;
-        keys.push_back(input);
+        inputs.push_back(input);
         input.ki.dwFlags = KEYEVENTF_KEYUP;
-        keys.push_back(input);
-    };
-    for (int i = 0; i <= index; ++i) press(VK_DOWN);
-    press(VK_RETURN);
-    SendInput(UINT(keys.size()), keys.data(), sizeof(INPUT));
-    return WaitFor([] {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        return !menu || !IsWindowVisible(menu);
+        inputs.push_back(input);
+    }
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+    return WaitFor([] { return OpenMenuWindow() == nullptr; });
+}
+}  // namespace
+
+bool ChooseTrayMenuItem(int index) {
+    if (!OpenTrayMenu()) return false;
+    std::vector<WORD> keys(size_t(index + 1), VK_DOWN);
+    keys.push_back(VK_RETURN);
+    return PressKeysForMenu(keys);
+}
+
+std::string TrayMenuOutline() {
+    HWND menu = OpenTrayMenu();
+    if (!menu) return {};
+    // Read until two looks agree: the menu may still be painting.
+    std::string outline, previous;
+    WaitFor([&] {
+        previous = outline;
+        outline = MenuOutlineOnScreen(menu);
+        return !outline.empty() && outline == previous;
     });
+    PressKeysForMenu({VK_ESCAPE});
+    return outline;
 }

@@ -56,3 +56,6 @@ HWND TrayIcon();
 // Right-clicks the tray icon and picks the item of its menu at this position (from 0,
 // separators not counted) with the keyboard, as a player would.
 bool ChooseTrayMenuItem(int index);
+// Opens the tray menu, reads it from the screen (see MenuOutlineOnScreen) and closes it
+// with Esc.
+std::string TrayMenuOutline();

@@ -1,5 +1,6 @@
 // The notification-area icon of the real program under Wine: present from start to
-// exit, its menu leads back from the hidden state and releases the hotkeys.
+// exit, its menu leads back from the hidden state, releases the hotkeys and switches the
+// key options.
 #include <gtest/gtest.h>
 
 #include "KitbagProcess.h"
@@ -8,7 +9,13 @@
 namespace {
 
 const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
-enum MenuItem { kShowSettings = 0, kShowMainmenu = 1, kExitKitbag = 2 };
+enum MenuItem {
+    kShowSettings = 0,
+    kShowMainmenu = 1,
+    kOnlyInWarcraftIII = 2,
+    kPauseKeysWhileChatting = 3,
+    kExitKitbag = 4
+};
 
 bool ShiftWFree() {
     HWND probe = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
@@ -68,6 +75,26 @@ TEST_F(TrayTest, ShowMainmenuBringsBackTheMainWindowAndReleasesTheKeys) {
     ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1") && !kitbag->Visible(L"TForm4"); }));
     EXPECT_FALSE(kitbag->Visible(L"TForm2"));
     EXPECT_TRUE(WaitFor(ShiftWFree));
+}
+
+// The menu's entries from the screen: items 'o', checked items 'v', separators '-'.
+TEST_F(TrayTest, OnlyInWarcraftIIIFromTheMenuIsSavedAndStaysCheckedAfterARestart) {
+    StartWithSettings();
+    EXPECT_EQ(TrayMenuOutline(), "oo-oo-o");
+    ASSERT_TRUE(ChooseTrayMenuItem(kOnlyInWarcraftIII));
+    const std::wstring file = folder.File(L"Settings.ini");
+    const std::string withOption = kDefaults + "OnlyInWarcraftIII=1\r\n";
+    ASSERT_TRUE(WaitFor([&] { return ReadBytes(file) == withOption; }));
+    EXPECT_EQ(TrayMenuOutline(), "oo-vo-o");
+
+    ASSERT_TRUE(ChooseTrayMenuItem(kExitKitbag));
+    ASSERT_TRUE(kitbag->WaitForExit());
+    ASSERT_TRUE(WaitFor([] { return TrayIconCount() == 0; }));
+    kitbag = std::make_unique<KitbagProcess>(folder.Path());
+    ASSERT_TRUE(WaitFor([&] { return kitbag->LineBuffer() + "\r\n" == withOption; }));
+    ASSERT_TRUE(WaitFor([] { return TrayIconCount() == 1; }));
+    EXPECT_EQ(TrayMenuOutline(), "oo-vo-o");
+    EXPECT_EQ(ReadBytes(file), withOption);
 }
 
 }  // namespace
