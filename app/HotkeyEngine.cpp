@@ -1,6 +1,7 @@
 #include "HotkeyEngine.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "FlatCheckBox.h"
 #include "HandleCounts.h"
@@ -18,10 +19,12 @@ void THotkeyEngine::Register(int slot, UINT modifiers, UINT key) {
 
 void THotkeyEngine::Activate(const SettingsFile::Keys& keyLines,
                              const SettingsFile::ShiftFlags& shift) {
+    StopWatching();  // a fresh activation starts without a chat pause
     // Activating again (the window flow allows it) must not leave an old combination
     // captured or registered twice.
-    if (std::any_of(registered_.begin(), registered_.end(),
-                    [](const auto& registration) { return registration.has_value(); }))
+    auto taken = [](const auto& slot) { return slot.has_value(); };
+    if (std::any_of(registered_.begin(), registered_.end(), taken) ||
+        std::any_of(letGo_.begin(), letGo_.end(), taken))
         Release();
     for (bool withShift : {true, false}) {
         for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
@@ -31,11 +34,16 @@ void THotkeyEngine::Activate(const SettingsFile::Keys& keyLines,
             Register(slot, withShift ? MOD_SHIFT : 0, key);
         }
     }
+    active_ = true;
+    Watch();
 }
 
 void THotkeyEngine::Release() {
+    StopWatching();
+    active_ = false;
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
         platform::UnregisterHotKey(window_, slot);
+        letGo_[size_t(slot - 1)].reset();
         if (registered_[size_t(slot - 1)]) {
             registered_[size_t(slot - 1)].reset();
             HandleCounts::Released(HandleKind::Hotkey);
@@ -55,13 +63,71 @@ void THotkeyEngine::HotkeyPressed(WPARAM id) {
             platform::UnregisterHotKey(window_, int(i + 1));
         }
     }
+    sendingOwnKeys_ = true;
     platform::keybd_event(keypad, 0, 0, 0);
     platform::keybd_event(keypad, 0, KEYEVENTF_KEYUP, 0);
+    sendingOwnKeys_ = false;
     for (size_t i = 0; i < registered_.size(); ++i) {
         if (!stepAside[i]) continue;
         if (!platform::RegisterHotKey(window_, int(i + 1), registered_[i]->modifiers, registered_[i]->key)) {
             registered_[i].reset();  // taken by another program meanwhile
             HandleCounts::Released(HandleKind::Hotkey);
+        }
+    }
+}
+
+void THotkeyEngine::SetOptions(const KeyOptions& options) {
+    options_ = options;
+    Watch();
+}
+
+void THotkeyEngine::KeyDown(const KBDLLHOOKSTRUCT& key) {
+    // Our own keypad keys come back through the hook from inside keybd_event: they say
+    // nothing about where the player is. Keys other programs inject count as typed.
+    if (sendingOwnKeys_ || !gameAware_) return;
+    Hold(gameAware_->KeyDown(key.vkCode, key.flags));
+}
+
+void THotkeyEngine::Watch() {
+    if (!active_) return;
+    if (options_.onlyInGame || options_.pauseWhileChatting) {
+        if (gameAware_)
+            gameAware_->SetOptions(options_);
+        else
+            gameAware_ = std::make_unique<TGameAwareKeys>(options_);
+        if (!hook_)
+            hook_ = std::make_unique<TKeyboardHook>(
+                [this](const KBDLLHOOKSTRUCT& key) { KeyDown(key); });
+        if (hook_->Installed()) {
+            Hold(gameAware_->Now());
+            return;
+        }
+    }
+    // Without the options, or without a hook to serve them, the keys act everywhere.
+    StopWatching();
+    Hold(KeysHeld::No);
+}
+
+void THotkeyEngine::StopWatching() {
+    hook_.reset();
+    gameAware_.reset();
+    held_ = KeysHeld::No;
+}
+
+void THotkeyEngine::Hold(KeysHeld why) {
+    held_ = why;
+    bool hold = why != KeysHeld::No;
+    for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
+        auto& registered = registered_[size_t(slot - 1)];
+        auto& letGo = letGo_[size_t(slot - 1)];
+        if (hold && registered) {
+            platform::UnregisterHotKey(window_, slot);
+            letGo = std::exchange(registered, std::nullopt);
+            HandleCounts::Released(HandleKind::Hotkey);
+        } else if (!hold && letGo) {
+            // Register leaves the slot without a hotkey if another program took the key meanwhile.
+            Registration wanted = *std::exchange(letGo, std::nullopt);
+            Register(slot, wanted.modifiers, wanted.key);
         }
     }
 }

@@ -5,10 +5,13 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "GameAwareKeys.h"
 #include "KeyOptions.h"
+#include "KeyboardHook.h"
 #include "SettingsFile.h"
 
 // The keypad keys of slots 1 to 6: the game's inventory in the keypad's own layout.
@@ -22,15 +25,22 @@ public:
     // Registers slot N's key (the first character of its key line) under identifier N,
     // with Shift where its box asks for it: first every Shift slot, then the others.
     // A slot whose key line is empty is left without a hotkey. Whatever an earlier
-    // activation registered is released first.
+    // activation registered is released first. Then the options have their say.
     void Activate(const SettingsFile::Keys& keyLines, const SettingsFile::ShiftFlags& shift);
-    // Unregisters identifiers 1 to 6 in order, registered or not.
+    // Unregisters identifiers 1 to 6 in order, registered or not, and stops watching keys.
     void Release();
     // A hotkey message: press and release the slot's keypad key.
     void HotkeyPressed(WPARAM id);
-    // The options take effect at once, also while the keys are active.
-    void SetOptions(const KeyOptions& options) { options_ = options; }
+    // The options take effect at once, also while the keys are active: while they are and
+    // an option needs it, a keyboard hook watches every key going down.
+    void SetOptions(const KeyOptions& options);
     const KeyOptions& Options() const { return options_; }
+    // A key went down somewhere (the keyboard hook's report): the six hotkeys are let go
+    // or taken back before that key reaches anyone.
+    void KeyDown(const KBDLLHOOKSTRUCT& key);
+    // Why the keys arrive as typed for now, if they do.
+    KeysHeld Held() const { return held_; }
+    bool Watching() const { return hook_ != nullptr; }
 
 private:
     struct Registration {
@@ -38,10 +48,24 @@ private:
         UINT key;
     };
     void Register(int slot, UINT modifiers, UINT key);
+    // Starts, adjusts or stops the watch to suit the options and the keys' state.
+    void Watch();
+    void StopWatching();
+    // Lets the registered slots go, or takes the let-go ones back.
+    void Hold(KeysHeld why);
 
     HWND window_;
     KeyOptions options_;
+    bool active_ = false;
+    // Set while our own keypad keys go out: they come back through the hook.
+    bool sendingOwnKeys_ = false;
+    KeysHeld held_ = KeysHeld::No;
+    // Slots held by this window now, and slots let go only while the keys are held: a
+    // let-go slot is no hotkey of ours, and no one else's either until someone takes it.
     std::array<std::optional<Registration>, SettingsFile::kSlotCount> registered_{};
+    std::array<std::optional<Registration>, SettingsFile::kSlotCount> letGo_{};
+    std::unique_ptr<TGameAwareKeys> gameAware_;
+    std::unique_ptr<TKeyboardHook> hook_;
 };
 
 // The engine of the main window, as the window flow calls it.

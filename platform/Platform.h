@@ -95,6 +95,27 @@ namespace platform {
                              PUINT puLen),                                                 \
       (pBlock, lpSubBlock, lplpBuffer, puLen))
 
+// Which window is in front and whose program it is: the game test.
+#define KITBAG_CALLS_GAME_WINDOW(X)                                                        \
+    X(HWND, GetForegroundWindow, (), ())                                                   \
+    X(int, GetWindowTextA, (HWND hWnd, LPSTR lpString, int nMaxCount), (hWnd, lpString, nMaxCount)) \
+    X(DWORD, GetWindowThreadProcessId, (HWND hWnd, LPDWORD lpdwProcessId), (hWnd, lpdwProcessId)) \
+    X(HANDLE, OpenProcess, (DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwProcessId), \
+      (dwDesiredAccess, bInheritHandle, dwProcessId))                                      \
+    X(BOOL, QueryFullProcessImageNameA, (HANDLE hProcess, DWORD dwFlags, LPSTR lpExeName,  \
+                                         PDWORD lpdwSize),                                 \
+      (hProcess, dwFlags, lpExeName, lpdwSize))                                            \
+    X(BOOL, CloseHandle, (HANDLE hObject), (hObject))
+
+// The low-level keyboard hook that watches the keys for the game-aware options.
+#define KITBAG_CALLS_KEYBOARD_HOOK(X)                                                      \
+    X(HHOOK, SetWindowsHookExA, (int idHook, HOOKPROC lpfn, HINSTANCE hmod, DWORD dwThreadId), \
+      (idHook, lpfn, hmod, dwThreadId))                                                    \
+    X(BOOL, UnhookWindowsHookEx, (HHOOK hhk), (hhk))                                       \
+    X(LRESULT, CallNextHookEx, (HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam),       \
+      (hhk, nCode, wParam, lParam))                                                        \
+    X(HMODULE, GetModuleHandleA, (LPCSTR lpModuleName), (lpModuleName))
+
 #define KITBAG_PLATFORM_CALLS(X)                                                           \
     KITBAG_CALLS_HOTKEYS(X)                                                                \
     KITBAG_CALLS_SYNTHESISED_KEYS(X)                                                       \
@@ -106,7 +127,9 @@ namespace platform {
     KITBAG_CALLS_TIMERS(X)                                                                 \
     KITBAG_CALLS_INPUT_STATE(X)                                                            \
     KITBAG_CALLS_DRAWING(X)                                                                \
-    KITBAG_CALLS_VERSION_INFORMATION(X)
+    KITBAG_CALLS_VERSION_INFORMATION(X)                                                    \
+    KITBAG_CALLS_GAME_WINDOW(X)                                                            \
+    KITBAG_CALLS_KEYBOARD_HOOK(X)
 
 // One pointer per call; the system's table points at the real functions.
 struct Calls {

@@ -8,13 +8,13 @@ namespace {
 constexpr const wchar_t* kClassName = L"KitbagTestTarget";
 }
 
-KeyTarget::KeyTarget() {
+KeyTarget::KeyTarget(const wchar_t* title) {
     WNDCLASSW cls{};
     cls.lpfnWndProc = &WindowProc;
     cls.hInstance = GetModuleHandleW(nullptr);
     cls.lpszClassName = kClassName;
     RegisterClassW(&cls);
-    window_ = CreateWindowExW(0, kClassName, L"Game stand-in", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+    window_ = CreateWindowExW(0, kClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                               20, 20, 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

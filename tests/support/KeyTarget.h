@@ -9,7 +9,9 @@
 
 class KeyTarget {
 public:
-    KeyTarget();
+    // Titled "Warcraft III", it is the game for the game-aware options; the default title
+    // is no game's.
+    explicit KeyTarget(const wchar_t* title = L"Game stand-in");
     ~KeyTarget();
     KeyTarget(const KeyTarget&) = delete;
     KeyTarget& operator=(const KeyTarget&) = delete;

@@ -1,0 +1,69 @@
+// The game-aware options end to end in this process: the program's real windows and
+// hotkeys, a real keyboard hook, keys sent with SendInput, and two windows of the test's
+// own in turn in front, one titled as the game's.
+#include <gtest/gtest.h>
+
+#include "HandleCounts.h"
+#include "KeyTarget.h"
+#include "ProgramWindowsTest.h"
+#include "TestSupport.h"
+#include "Unit1.h"
+
+namespace {
+
+std::string Down(int key) { return "down " + std::to_string(key); }
+
+class GameAwareInput : public ProgramWindowsTest {
+protected:
+    void Activate(const KeyOptions& options) {
+        Form1->Hotkeys().SetOptions(options);
+        Form1->Hotkeys().Activate({"W", "E", "D", "S", "C", "X"},
+                                  {true, true, true, true, true, true});
+    }
+    // In front of the window, the strokes; waits for the keys expected there, then for a
+    // plain F12 as an end mark, so that anything else the strokes caused has arrived too.
+    void Play(KeyTarget& window, const std::vector<int>& strokes,
+              const std::vector<std::string>& expected) {
+        ASSERT_TRUE(window.TakeForeground());
+        window.Clear();
+        SendKeys(strokes);
+        for (const std::string& event : expected) ASSERT_TRUE(window.WaitFor(event)) << event;
+        SendKeys({VK_F12, -VK_F12});
+        ASSERT_TRUE(window.WaitFor("up " + std::to_string(VK_F12)));
+    }
+    // Shift+W in front of the window: either keypad 7 or a typed W arrives, never both.
+    void ShiftW(KeyTarget& window, bool asHotkey) {
+        Play(window, {VK_SHIFT, 'W', -'W', -VK_SHIFT}, {asHotkey ? Down(VK_NUMPAD7) : Down('W')});
+        EXPECT_EQ(window.Count(Down(VK_NUMPAD7)), asHotkey ? 1 : 0);
+        EXPECT_EQ(window.Count(Down('W')), asHotkey ? 0 : 1);
+    }
+
+    KeyTarget game{L"Warcraft III"};
+    KeyTarget other;
+};
+
+TEST_F(GameAwareInput, OnlyInGameTheKeysActInTheGameAndArriveTypedElsewhere) {
+    long before = HandleCounts::Live(HandleKind::Hotkey);
+    Activate({.onlyInGame = true});
+    for (int round = 0; round < 2; ++round) {
+        ShiftW(game, true);
+        EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), before + 6);
+        ShiftW(other, false);
+        EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), before);
+    }
+    ReleaseHotkeys();
+    EXPECT_FALSE(Form1->Hotkeys().Watching());
+}
+
+TEST_F(GameAwareInput, EnterOpensTheChatPauseAndEnterOrEscClosesIt) {
+    Activate({.pauseWhileChatting = true});
+    for (int close : {VK_RETURN, VK_ESCAPE}) {
+        Play(game, {VK_RETURN, -VK_RETURN}, {Down(VK_RETURN)});
+        ShiftW(game, false);
+        Play(game, {close, -close}, {Down(close)});
+        ShiftW(game, true);
+    }
+    ShiftW(other, true);  // without the other option the keys still act everywhere
+}
+
+}  // namespace

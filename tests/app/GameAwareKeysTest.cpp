@@ -1,0 +1,309 @@
+// The game-aware options with the platform layer faked: which window is the game, and
+// when the engine lets its six hotkeys go and takes them back as keys go down. The
+// faked keybd_event runs the hook from inside itself, as Windows does.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "GameWindow.h"
+#include "HandleCounts.h"
+#include "HotkeyEngine.h"
+#include "KeyboardHook.h"
+#include "Platform.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// The desktop as the fakes show it. A window's process id is its handle's value.
+struct Desktop {
+    HWND foreground = nullptr;
+    std::map<HWND, std::string> titles;
+    std::map<HWND, std::string> programs;  // no entry: the process cannot be opened
+    std::set<std::pair<UINT, UINT>> heldElsewhere;
+    HOOKPROC hook = nullptr;
+    bool refuseHook = false;
+    int titlesRead = 0, opened = 0, closed = 0, passedOn = 0;
+    Calls calls;
+} desk;
+
+int WINAPI Title(HWND window, LPSTR text, int max) {
+    ++desk.titlesRead;
+    std::string title = desk.titles[window].substr(0, size_t(max - 1));
+    std::memcpy(text, title.c_str(), title.size() + 1);
+    return int(title.size());
+}
+DWORD WINAPI ProcessOf(HWND window, LPDWORD id) {
+    *id = DWORD(reinterpret_cast<uintptr_t>(window));
+    return 1;
+}
+HANDLE WINAPI Open(DWORD, BOOL, DWORD id) {
+    if (!desk.programs.count(reinterpret_cast<HWND>(uintptr_t(id)))) return nullptr;
+    ++desk.opened;
+    return reinterpret_cast<HANDLE>(uintptr_t(id));
+}
+BOOL WINAPI ProgramFile(HANDLE process, DWORD, LPSTR name, PDWORD size) {
+    const std::string& file = desk.programs[reinterpret_cast<HWND>(process)];
+    if (file.empty() || file.size() >= *size) return FALSE;
+    std::memcpy(name, file.c_str(), file.size() + 1);
+    *size = DWORD(file.size());
+    return TRUE;
+}
+BOOL WINAPI Close(HANDLE) {
+    ++desk.closed;
+    return TRUE;
+}
+HWND WINAPI Foreground() { return desk.foreground; }
+HHOOK WINAPI Hook(int kind, HOOKPROC procedure, HINSTANCE, DWORD thread) {
+    desk.calls.push_back("hook " + std::to_string(kind) + " " + std::to_string(thread));
+    if (desk.refuseHook) return nullptr;
+    desk.hook = procedure;
+    return reinterpret_cast<HHOOK>(0x77);
+}
+BOOL WINAPI Unhook(HHOOK) {
+    desk.calls.push_back("unhook");
+    desk.hook = nullptr;
+    return TRUE;
+}
+LRESULT WINAPI PassOn(HHOOK, int, WPARAM, LPARAM) {
+    ++desk.passedOn;
+    return 0x55;
+}
+BOOL WINAPI Register(HWND, int id, UINT modifiers, UINT key) {
+    desk.calls.push_back("register " + std::to_string(id));
+    return !desk.heldElsewhere.count({modifiers, key});
+}
+BOOL WINAPI Unregister(HWND, int id) {
+    desk.calls.push_back("unregister " + std::to_string(id));
+    return TRUE;
+}
+// A key going down or up through the hook, as Windows runs it for every key.
+void ThroughHook(DWORD key, DWORD flags, bool up) {
+    if (!desk.hook) return;
+    KBDLLHOOKSTRUCT event{key, 0, flags | (up ? LLKHF_UP : 0), 0, 0};
+    bool alt = flags & LLKHF_ALTDOWN;
+    WPARAM message = up ? (alt ? WM_SYSKEYUP : WM_KEYUP) : (alt ? WM_SYSKEYDOWN : WM_KEYDOWN);
+    desk.hook(HC_ACTION, message, reinterpret_cast<LPARAM>(&event));
+}
+VOID WINAPI Inject(BYTE key, BYTE, DWORD flags, ULONG_PTR) {
+    desk.calls.push_back("key " + std::to_string(key));
+    ThroughHook(key, LLKHF_INJECTED, flags & KEYEVENTF_KEYUP);
+}
+
+platform::Calls Fakes() {
+    platform::Calls fakes = platform::SystemCalls();
+    fakes.GetWindowTextA = &Title;
+    fakes.GetWindowThreadProcessId = &ProcessOf;
+    fakes.OpenProcess = &Open;
+    fakes.QueryFullProcessImageNameA = &ProgramFile;
+    fakes.CloseHandle = &Close;
+    fakes.GetForegroundWindow = &Foreground;
+    fakes.SetWindowsHookExA = &Hook;
+    fakes.UnhookWindowsHookEx = &Unhook;
+    fakes.CallNextHookEx = &PassOn;
+    fakes.RegisterHotKey = &Register;
+    fakes.UnregisterHotKey = &Unregister;
+    fakes.keybd_event = &Inject;
+    return fakes;
+}
+
+const HWND game = reinterpret_cast<HWND>(0x10), other = reinterpret_cast<HWND>(0x20);
+
+class GameAwareKeysTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        desk = Desktop{};
+        desk.titles = {{game, "Warcraft III"}, {other, "Notes"}};
+        desk.programs = {{game, "C:\\Games\\launcher.exe"}, {other, "C:\\Windows\\notepad.exe"}};
+    }
+    // Activates the default keys with these options in front of this window.
+    void Activate(KeyOptions options, HWND inFront) {
+        desk.foreground = inFront;
+        engine.SetOptions(options);
+        engine.Activate({"W", "E", "D", "S", "C", "X"}, {true, true, true, true, true, true});
+    }
+    // The player presses and releases a key in front of a window; answers the calls it caused.
+    Calls Press(HWND inFront, DWORD key, DWORD flags = 0) {
+        desk.foreground = inFront;
+        desk.calls.clear();
+        ThroughHook(key, flags, false);
+        ThroughHook(key, flags, true);
+        return desk.calls;
+    }
+    long Hotkeys() const { return HandleCounts::Live(HandleKind::Hotkey) - before; }
+
+    platform::Calls table = Fakes();
+    platform::ScopedOverride faking{table};
+    long before = HandleCounts::Live(HandleKind::Hotkey);
+    THotkeyEngine engine{reinterpret_cast<HWND>(0x1234)};
+};
+
+const Calls kAll{"register 1", "register 2", "register 3", "register 4", "register 5", "register 6"};
+const Calls kNone{"unregister 1", "unregister 2", "unregister 3",
+                  "unregister 4", "unregister 5", "unregister 6"};
+
+TEST_F(GameAwareKeysTest, TheGameIsItsExactTitleOrOneOfItsProgramFilesInAnyCase) {
+    HWND window = reinterpret_cast<HWND>(0x30);
+    desk.programs[window] = "C:\\Windows\\explorer.exe";
+    for (const char* title : {"Warcraft III ", "warcraft iii", "Warcraft III - Chat", "Warcraft"}) {
+        desk.titles[window] = title;
+        EXPECT_FALSE(IsGameWindow(window)) << title;
+    }
+    desk.titles[window] = "";
+    for (const char* file : {"C:\\Games\\Warcraft III\\war3.exe", "Z:\\g\\WAR3.EXE",
+                             "C:/x/warcraft iii.exe", "D:\\Frozen Throne.exe", "frozen THRONE.exe"}) {
+        desk.programs[window] = file;
+        EXPECT_TRUE(IsGameWindow(window)) << file;
+    }
+    for (const char* file : {"C:\\war3.exe\\launcher.exe", "C:\\x\\war3.exe.bak",
+                             "C:\\x\\mywar3.exe", "C:\\x\\Warcraft III Launcher.exe", ""}) {
+        desk.programs[window] = file;
+        EXPECT_FALSE(IsGameWindow(window)) << file;
+    }
+    desk.programs.erase(window);  // cannot be opened, as some protected processes
+    EXPECT_FALSE(IsGameWindow(window));
+    EXPECT_FALSE(IsGameWindow(nullptr));
+    EXPECT_EQ(desk.closed, desk.opened);
+
+    int opened = desk.opened;
+    EXPECT_TRUE(IsGameWindow(game));
+    EXPECT_EQ(desk.opened, opened) << "the title settles it without opening the process";
+
+    // The cache asks Windows once per foreground window, again when another comes in front.
+    TGameWindowCache cache;
+    desk.titlesRead = desk.opened = 0;
+    for (int key = 0; key < 3; ++key) EXPECT_FALSE(cache.IsGame(other));
+    EXPECT_EQ(desk.titlesRead, 1);
+    EXPECT_EQ(desk.opened, 1);
+    EXPECT_TRUE(cache.IsGame(game));
+    EXPECT_FALSE(cache.IsGame(other));
+    EXPECT_EQ(desk.titlesRead, 3);
+}
+
+TEST_F(GameAwareKeysTest, OnlyInGameLetsTheKeysGoElsewhereAndTakesThemBackInTheGame) {
+    Activate({.onlyInGame = true}, other);
+    Calls expected = kAll;
+    expected.push_back("hook 13 0");
+    expected.insert(expected.end(), kNone.begin(), kNone.end());
+    EXPECT_EQ(desk.calls, expected);
+    EXPECT_EQ(engine.Held(), KeysHeld::OutsideTheGame);
+    EXPECT_EQ(Hotkeys(), 0) << "a let-go slot is no hotkey of ours";
+
+    EXPECT_EQ(Press(other, VK_SHIFT), Calls{});
+    EXPECT_EQ(Press(game, VK_SHIFT), kAll);
+    EXPECT_EQ(Hotkeys(), 6);
+    EXPECT_EQ(engine.Held(), KeysHeld::No);
+    EXPECT_EQ(Press(game, 'W'), Calls{});
+    EXPECT_EQ(Press(other, 'W', LLKHF_INJECTED), kNone) << "another program's keys count as typed";
+
+    // A key another program takes while it is let go stays with that program, uncounted.
+    desk.heldElsewhere = {{MOD_SHIFT, 'E'}};
+    EXPECT_EQ(Press(game, VK_SHIFT), kAll);
+    EXPECT_EQ(Hotkeys(), 5);
+    EXPECT_EQ(Press(other, VK_SHIFT),
+              (Calls{"unregister 1", "unregister 3", "unregister 4", "unregister 5", "unregister 6"}));
+    desk.calls.clear();
+    engine.Release();
+    EXPECT_EQ(desk.calls.front(), "unhook");
+    EXPECT_EQ(Hotkeys(), 0);
+    EXPECT_FALSE(engine.Watching());
+}
+
+TEST_F(GameAwareKeysTest, EnterInTheGameOpensAndClosesTheChatPauseAndEscClosesIt) {
+    Activate({.pauseWhileChatting = true}, game);
+    EXPECT_EQ(Press(game, VK_RETURN), kNone);
+    EXPECT_EQ(engine.Held(), KeysHeld::ForChat);
+    EXPECT_EQ(Press(game, 'W'), Calls{});
+    EXPECT_EQ(Press(game, VK_RETURN, LLKHF_EXTENDED), kAll) << "the keypad's Enter";
+    EXPECT_EQ(Press(game, VK_ESCAPE), Calls{}) << "Esc never opens the pause";
+    EXPECT_EQ(Press(game, VK_RETURN, LLKHF_ALTDOWN), Calls{}) << "Alt+Enter is the window's";
+    EXPECT_EQ(Press(other, VK_RETURN), Calls{}) << "Enter elsewhere is no chat of the game's";
+    EXPECT_EQ(Press(game, VK_RETURN), kNone);  // Shift or Ctrl send the same key down
+    EXPECT_EQ(Press(other, VK_ESCAPE), Calls{});
+    EXPECT_EQ(Press(game, VK_ESCAPE), kAll);
+
+    // Both options: outside the game the keys wait for it; the pause lasts across.
+    engine.SetOptions({.onlyInGame = true, .pauseWhileChatting = true});
+    EXPECT_EQ(Press(game, VK_RETURN), kNone);
+    EXPECT_EQ(Press(other, 'A'), Calls{});
+    EXPECT_EQ(engine.Held(), KeysHeld::OutsideTheGame);
+    EXPECT_EQ(Press(game, 'A'), Calls{});
+    EXPECT_EQ(engine.Held(), KeysHeld::ForChat);
+    EXPECT_EQ(Press(game, VK_RETURN), kAll);
+
+    // A new activation starts without a pause.
+    Press(game, VK_RETURN);
+    desk.calls.clear();
+    Activate(engine.Options(), game);
+    EXPECT_EQ(engine.Held(), KeysHeld::No);
+    EXPECT_EQ(Hotkeys(), 6);
+}
+
+TEST_F(GameAwareKeysTest, OptionsTakeEffectAtOnceAndTheEnginesOwnKeysAreIgnored) {
+    engine.SetOptions({.onlyInGame = true});
+    EXPECT_FALSE(engine.Watching()) << "no hook while the keys are not active";
+    Activate({}, other);
+    EXPECT_EQ(desk.calls, kAll);
+    desk.calls.clear();
+    engine.SetOptions({.onlyInGame = true});
+    EXPECT_EQ(desk.calls, (Calls{"hook 13 0", "unregister 1", "unregister 2", "unregister 3",
+                                 "unregister 4", "unregister 5", "unregister 6"}));
+    desk.calls.clear();
+    engine.SetOptions({.pauseWhileChatting = true});
+    EXPECT_EQ(desk.calls, kAll) << "the same hook serves the other option";
+    Press(game, VK_RETURN);
+    desk.calls.clear();
+    engine.SetOptions({});
+    Calls expected{"unhook"};
+    expected.insert(expected.end(), kAll.begin(), kAll.end());
+    EXPECT_EQ(desk.calls, expected);
+    desk.calls.clear();
+    engine.SetOptions({.pauseWhileChatting = true});
+    EXPECT_EQ(desk.calls, Calls{"hook 13 0"}) << "turning the option off ended the pause";
+
+    // The player leaves the game just after a hotkey: its keypad key, back through the
+    // hook, neither lets the keys go nor disturbs a slot stepping aside.
+    engine.SetOptions({.onlyInGame = true});
+    Activate(engine.Options(), game);
+    engine.Activate({"W", "E", "D", "S", "a", "X"}, {true, true, true, true, false, true});
+    desk.foreground = other;
+    desk.calls.clear();
+    engine.HotkeyPressed(5);
+    engine.HotkeyPressed(1);
+    EXPECT_EQ(desk.calls,
+              (Calls{"unregister 5", "key 97", "key 97", "register 5", "key 103", "key 103"}));
+    EXPECT_EQ(Hotkeys(), 6);
+
+    desk.refuseHook = true;  // without a hook the options cannot work: the keys act everywhere
+    Activate(engine.Options(), other);
+    EXPECT_FALSE(engine.Watching());
+    EXPECT_EQ(Hotkeys(), 6);
+}
+
+TEST_F(GameAwareKeysTest, TheHookProcedurePassesEveryKeyOnAndNothingEscapesIt) {
+    std::vector<DWORD> seen;
+    TKeyboardHook hook([&](const KBDLLHOOKSTRUCT& key) {
+        seen.push_back(key.vkCode);
+        throw std::runtime_error("a fault in the handler");
+    });
+    ASSERT_TRUE(hook.Installed());
+    TKeyboardHook second([](const KBDLLHOOKSTRUCT&) {});
+    EXPECT_FALSE(second.Installed()) << "one hook at a time";
+    KBDLLHOOKSTRUCT key{'W', 0, 0, 0, 0};
+    auto call = [&](int code, WPARAM message) {
+        return TKeyboardHook::Procedure(code, message, reinterpret_cast<LPARAM>(&key));
+    };
+    EXPECT_EQ(call(HC_ACTION, WM_KEYDOWN), 0x55);
+    EXPECT_EQ(call(HC_ACTION, WM_SYSKEYDOWN), 0x55);
+    EXPECT_EQ(call(HC_ACTION, WM_KEYUP), 0x55);
+    EXPECT_EQ(call(-1, WM_KEYDOWN), 0x55);
+    EXPECT_EQ(seen, (std::vector<DWORD>{'W', 'W'}));
+    EXPECT_EQ(desk.passedOn, 4);
+}
+
+}  // namespace
