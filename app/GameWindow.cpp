@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Platform.h"
+#include "KernelHandle.h"
 
 namespace {
 
@@ -14,28 +15,8 @@ bool EqualInAnyCase(std::string_view a, std::string_view b) {
                       [](char x, char y) { return FoldCase(x) == FoldCase(y); });
 }
 
-// The process opened to read its file name, closed whatever path the test takes.
-class ProcessHandle {
-public:
-    explicit ProcessHandle(HANDLE handle) : handle_(handle) {}
-    ~ProcessHandle() {
-        if (handle_) platform::CloseHandle(handle_);
-    }
-    ProcessHandle(const ProcessHandle&) = delete;
-    ProcessHandle& operator=(const ProcessHandle&) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 std::string_view ProgramFileOf(HWND window, char (&buffer)[1024]) {
-    DWORD processId = 0;
-    platform::GetWindowThreadProcessId(window, &processId);
-    if (!processId) return {};
-    // The limited right is granted even for an elevated game, where the full query right is not.
-    ProcessHandle process(
-        platform::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    KernelHandle process = OpenProcessOf(window);
     if (!process.Get()) return {};
     DWORD size = sizeof buffer;
     if (!platform::QueryFullProcessImageNameA(process.Get(), 0, buffer, &size)) return {};

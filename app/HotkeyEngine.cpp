@@ -26,16 +26,21 @@ void THotkeyEngine::Activate(const SettingsFile::Keys& keyLines,
     if (std::any_of(registered_.begin(), registered_.end(), taken) ||
         std::any_of(letGo_.begin(), letGo_.end(), taken))
         Release();
+    wanted_ = {};
     for (bool withShift : {true, false}) {
         for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
             size_t index = size_t(slot - 1);
             if (shift[index] != withShift || keyLines[index].empty()) continue;
             UINT key = static_cast<unsigned char>(keyLines[index][0]);
+            wanted_[index] = Registration{UINT(withShift ? MOD_SHIFT : 0), key};
             Register(slot, withShift ? MOD_SHIFT : 0, key);
         }
     }
     active_ = true;
     Watch();
+    NotifyStatus(true);
+    elevation_.Reset();
+    CheckElevation(platform::FindWindowA(nullptr, std::string(kGameTitle).c_str()));
 }
 
 void THotkeyEngine::Release() {
@@ -49,6 +54,7 @@ void THotkeyEngine::Release() {
             HandleCounts::Released(HandleKind::Hotkey);
         }
     }
+    NotifyStatus();
 }
 
 void THotkeyEngine::HotkeyPressed(WPARAM id) {
@@ -67,25 +73,60 @@ void THotkeyEngine::HotkeyPressed(WPARAM id) {
     platform::keybd_event(keypad, 0, 0, 0);
     platform::keybd_event(keypad, 0, KEYEVENTF_KEYUP, 0);
     sendingOwnKeys_ = false;
+    bool lost = false;
     for (size_t i = 0; i < registered_.size(); ++i) {
         if (!stepAside[i]) continue;
         if (!platform::RegisterHotKey(window_, int(i + 1), registered_[i]->modifiers, registered_[i]->key)) {
             registered_[i].reset();  // taken by another program meanwhile
             HandleCounts::Released(HandleKind::Hotkey);
+            lost = true;
         }
     }
+    if (lost) NotifyStatus();
+    // After the keys went out, so the question costs the game nothing.
+    CheckElevation(platform::GetForegroundWindow());
 }
 
 void THotkeyEngine::SetOptions(const KeyOptions& options) {
     options_ = options;
     Watch();
+    NotifyStatus();
 }
 
 void THotkeyEngine::KeyDown(const KBDLLHOOKSTRUCT& key) {
     // Our own keypad keys come back through the hook from inside keybd_event: they say
     // nothing about where the player is. Keys other programs inject count as typed.
     if (sendingOwnKeys_ || !gameAware_) return;
+    KeysHeld before = held_;
     Hold(gameAware_->KeyDown(key.vkCode, key.flags));
+    // The tip is slow next to a key: it follows once the key has gone on.
+    if (held_ != before) platform::PostMessageA(window_, kKeyStatusMessage, 0, 0);
+}
+
+KeyStatus THotkeyEngine::Status() const {
+    KeyStatus status;
+    status.active = active_;
+    status.held = held_;
+    if (!active_) return status;
+    for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
+        size_t index = size_t(slot - 1);
+        const auto& working = registered_[index] ? registered_[index] : letGo_[index];
+        if (working)
+            status.working[index] = KeyName(working->modifiers, working->key);
+        else if (wanted_[index])
+            status.heldElsewhere.push_back(slot);
+        else
+            status.withoutKey.push_back(slot);
+    }
+    return status;
+}
+
+void THotkeyEngine::NotifyStatus(bool activated) {
+    if (OnStatusChange) OnStatusChange(activated);
+}
+
+void THotkeyEngine::CheckElevation(HWND window) {
+    if (active_ && elevation_.Check(window) && OnElevatedWindow) OnElevatedWindow(window);
 }
 
 void THotkeyEngine::Watch() {

@@ -5,14 +5,21 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "Elevation.h"
 #include "GameAwareKeys.h"
 #include "KeyOptions.h"
+#include "KeyStatus.h"
 #include "KeyboardHook.h"
 #include "SettingsFile.h"
+
+// Posted to the engine's window when the keys' status changed inside the keyboard hook,
+// so that the tray's tip follows once the key has gone on.
+constexpr UINT kKeyStatusMessage = WM_APP + 0x4B;
 
 // The keypad keys of slots 1 to 6: the game's inventory in the keypad's own layout.
 constexpr std::array<BYTE, SettingsFile::kSlotCount> kSlotKeys = {
@@ -42,6 +49,16 @@ public:
     KeysHeld Held() const { return held_; }
     bool Watching() const { return hook_ != nullptr; }
 
+    // What the keys are doing now, for the tray.
+    KeyStatus Status() const;
+    // Told of every change of the status; activated is true once per activation.
+    std::function<void(bool activated)> OnStatusChange;
+    // Told, at most once per activation, of a window that runs elevated above Kitbag:
+    // the game found at activation, or the window in front when a hotkey fires.
+    std::function<void(HWND window)> OnElevatedWindow;
+    // Calls OnStatusChange (the window's kKeyStatusMessage lands here).
+    void NotifyStatus(bool activated = false);
+
 private:
     struct Registration {
         UINT modifiers;
@@ -53,6 +70,7 @@ private:
     void StopWatching();
     // Lets the registered slots go, or takes the let-go ones back.
     void Hold(KeysHeld why);
+    void CheckElevation(HWND window);
 
     HWND window_;
     KeyOptions options_;
@@ -64,6 +82,9 @@ private:
     // let-go slot is no hotkey of ours, and no one else's either until someone takes it.
     std::array<std::optional<Registration>, SettingsFile::kSlotCount> registered_{};
     std::array<std::optional<Registration>, SettingsFile::kSlotCount> letGo_{};
+    // What the last activation asked for: a slot without a wish has no key line.
+    std::array<std::optional<Registration>, SettingsFile::kSlotCount> wanted_{};
+    TElevationWatch elevation_;
     std::unique_ptr<TGameAwareKeys> gameAware_;
     std::unique_ptr<TKeyboardHook> hook_;
 };

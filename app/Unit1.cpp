@@ -48,6 +48,7 @@ void TForm1::FormDestroy(TObject*) { ReleaseHotkeys(); }
 
 void TForm1::WndProc(TMessage& message) {
     if (message.Msg == WM_HOTKEY) return WMHotKey(message);
+    if (message.Msg == kKeyStatusMessage) return hotkeys_->NotifyStatus();
     TForm::WndProc(message);
 }
 

@@ -36,7 +36,31 @@ TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
     DoCreate();
 }
 
-void TForm4::FormCreate(TObject*) { ApplyRoundedOutline(*this); }
+void TForm4::FormCreate(TObject*) {
+    ApplyRoundedOutline(*this);
+    THotkeyEngine& keys = Form1->Hotkeys();
+    keys.OnStatusChange = [this](bool activated) { ShowKeyStatus(activated); };
+    keys.OnElevatedWindow = [this](HWND window) {
+        TrayIcon1->ShowBalloonHint("Kitbag", ElevatedWindowText(IsGameWindow(window)),
+                                   NIIF_WARNING);
+    };
+    ShowKeyStatus(false);
+}
+
+void TForm4::BeforeDestruction() {
+    THotkeyEngine& keys = Form1->Hotkeys();
+    keys.OnStatusChange = nullptr;
+    keys.OnElevatedWindow = nullptr;
+    TForm::BeforeDestruction();
+}
+
+void TForm4::ShowKeyStatus(bool activated) {
+    const KeyStatus status = Form1->Hotkeys().Status();
+    TrayIcon1->SetHint(StatusTip(status));
+    if (!activated) return;
+    const std::string missing = MissingSlotsText(status);
+    if (!missing.empty()) TrayIcon1->ShowBalloonHint("Kitbag", missing, NIIF_WARNING);
+}
 
 void TForm4::Image20Click(TObject*) {
     Application->Minimize();

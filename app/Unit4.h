@@ -26,6 +26,11 @@ public:
     TTrayIcon* TrayIcon1;
 
     void FormCreate(TObject* Sender);
+    // The tray stops listening to the keys before it goes.
+    void BeforeDestruction() override;
+    // The tip tells what the keys are doing; an activation that leaves a slot without a
+    // working key says so in a balloon.
+    void ShowKeyStatus(bool activated);
     void Image20Click(TObject* Sender);
     void Image20MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void Image1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);

@@ -107,6 +107,17 @@ namespace platform {
       (hProcess, dwFlags, lpExeName, lpdwSize))                                            \
     X(BOOL, CloseHandle, (HANDLE hObject), (hObject))
 
+// Whether a program runs with more rights than Kitbag: Windows then drops our keys to it.
+#define KITBAG_CALLS_PROCESS_RIGHTS(X)                                                     \
+    X(HWND, FindWindowA, (LPCSTR lpClassName, LPCSTR lpWindowName), (lpClassName, lpWindowName)) \
+    X(HANDLE, GetCurrentProcess, (), ())                                                   \
+    X(BOOL, OpenProcessToken, (HANDLE ProcessHandle, DWORD DesiredAccess, PHANDLE TokenHandle), \
+      (ProcessHandle, DesiredAccess, TokenHandle))                                         \
+    X(BOOL, GetTokenInformation, (HANDLE TokenHandle, TOKEN_INFORMATION_CLASS TokenInformationClass, \
+                                  LPVOID TokenInformation, DWORD TokenInformationLength,   \
+                                  PDWORD ReturnLength),                                    \
+      (TokenHandle, TokenInformationClass, TokenInformation, TokenInformationLength, ReturnLength))
+
 // The low-level keyboard hook that watches the keys for the game-aware options.
 #define KITBAG_CALLS_KEYBOARD_HOOK(X)                                                      \
     X(HHOOK, SetWindowsHookExA, (int idHook, HOOKPROC lpfn, HINSTANCE hmod, DWORD dwThreadId), \
@@ -129,6 +140,7 @@ namespace platform {
     KITBAG_CALLS_DRAWING(X)                                                                \
     KITBAG_CALLS_VERSION_INFORMATION(X)                                                    \
     KITBAG_CALLS_GAME_WINDOW(X)                                                            \
+    KITBAG_CALLS_PROCESS_RIGHTS(X)                                                         \
     KITBAG_CALLS_KEYBOARD_HOOK(X)
 
 // One pointer per call; the system's table points at the real functions.

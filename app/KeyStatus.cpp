@@ -1,0 +1,60 @@
+#include "KeyStatus.h"
+
+namespace {
+
+constexpr size_t kLongestTip = 127;
+
+// "slot 3" or "slots 3, 4".
+std::string SlotList(const std::vector<int>& slots) {
+    std::string text = slots.size() == 1 ? "slot " : "slots ";
+    for (size_t i = 0; i < slots.size(); ++i) text += (i ? ", " : "") + std::to_string(slots[i]);
+    return text;
+}
+
+std::string Capitalised(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = char(text[0] - 'a' + 'A');
+    return text;
+}
+
+}  // namespace
+
+std::string KeyName(UINT modifiers, UINT key) {
+    std::string name = (modifiers & MOD_SHIFT) ? "Shift+" : "";
+    if (key == ' ') return name + "Space";
+    if (key > ' ' && key < 0x7F) return name + char(key);
+    return name + "#" + std::to_string(key);
+}
+
+std::string StatusTip(const KeyStatus& status) {
+    if (!status.active) return "Kitbag: keys off";
+    std::string tip = status.held == KeysHeld::ForChat          ? "Kitbag: keys paused for chat"
+                      : status.held == KeysHeld::OutsideTheGame ? "Kitbag: keys wait for Warcraft III"
+                                                                : "Kitbag: keys on";
+    std::string keys;
+    for (const std::string& key : status.working)
+        if (!key.empty()) keys += (keys.empty() ? "" : " ") + key;
+    if (!keys.empty()) tip += ": " + keys;
+    if (!status.withoutKey.empty()) tip += "; no key: " + SlotList(status.withoutKey);
+    if (!status.heldElsewhere.empty())
+        tip += "; taken by another program: " + SlotList(status.heldElsewhere);
+    if (tip.size() > kLongestTip) tip.resize(kLongestTip);
+    return tip;
+}
+
+std::string MissingSlotsText(const KeyStatus& status) {
+    std::string text;
+    if (!status.withoutKey.empty())
+        text += Capitalised(SlotList(status.withoutKey)) + " without a key. ";
+    if (!status.heldElsewhere.empty())
+        text += Capitalised(SlotList(status.heldElsewhere)) +
+                ": the key is taken by another program (a second Kitbag?). ";
+    if (text.empty()) return text;
+    return text + "These slots do nothing until you change their keys in the settings and "
+                  "activate again.";
+}
+
+std::string ElevatedWindowText(bool isGame) {
+    return std::string(isGame ? "Warcraft III" : "The window in front") +
+           " runs as administrator, so Windows blocks the keys Kitbag sends to it. Start "
+           "Kitbag as administrator too.";
+}

@@ -1,0 +1,131 @@
+// The keys' status as the tray tells it: the tip's words, the balloon an activation owes
+// the player when a slot does nothing, and the check for a game that runs elevated.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "Elevation.h"
+#include "KeyStatus.h"
+#include "Platform.h"
+#include "ProgramWindowsTest.h"
+#include "SlotSettings.h"
+#include "TestSupport.h"
+#include "Unit1.h"
+#include "Unit3.h"
+#include "Unit4.h"
+
+namespace {
+
+TEST(KeyStatusText, TheTipNamesTheStateTheKeysAndTheSlotsThatDoNothingWithinTheShellsLimit) {
+    KeyStatus status;
+    EXPECT_EQ(StatusTip(status), "Kitbag: keys off");
+    status.active = true;
+    status.working = {"Shift+W", "", "D", "", "#228", "Space"};
+    status.withoutKey = {2};
+    status.heldElsewhere = {4};
+    EXPECT_EQ(StatusTip(status), "Kitbag: keys on: Shift+W D #228 Space; no key: slot 2; "
+                                 "taken by another program: slot 4");
+    status.held = KeysHeld::ForChat;
+    EXPECT_EQ(StatusTip(status).rfind("Kitbag: keys paused for chat: Shift+W", 0), 0u);
+    EXPECT_EQ(MissingSlotsText(status).rfind("Slot 2 without a key. Slot 4: the key is taken", 0), 0u);
+    status.held = KeysHeld::OutsideTheGame;
+    status.working = {"Shift+#200", "Shift+#201", "Shift+#202", "", "", ""};
+    status.withoutKey = {4, 5};
+    status.heldElsewhere = {6};
+    EXPECT_LE(StatusTip(status).size(), 127u);
+    EXPECT_EQ(StatusTip(status).rfind("Kitbag: keys wait for Warcraft III: Shift+#200", 0), 0u);
+    KeyStatus allWork;
+    allWork.active = true;
+    allWork.working = {"a", "b", "c", "d", "e", "f"};
+    EXPECT_EQ(MissingSlotsText(allWork), "");
+    EXPECT_EQ(KeyName(MOD_SHIFT, 'W'), "Shift+W");
+    EXPECT_EQ(KeyName(0, 'a'), "a");
+}
+
+// A faked token per process: ours and the game's.
+bool selfElevated, gameElevated, gameTokenDenied;
+int tokenQueries;
+const HANDLE kSelf = reinterpret_cast<HANDLE>(0x51), kGame = reinterpret_cast<HANDLE>(0x6A);
+HANDLE WINAPI FakeCurrentProcess() { return kSelf; }
+DWORD WINAPI FakeThreadProcessId(HWND, LPDWORD processId) {
+    *processId = 4242;
+    return 1;
+}
+HANDLE WINAPI FakeOpenProcess(DWORD, BOOL, DWORD) { return kGame; }
+BOOL WINAPI FakeCloseHandle(HANDLE) { return TRUE; }
+BOOL WINAPI FakeOpenToken(HANDLE process, DWORD, PHANDLE token) {
+    ++tokenQueries;
+    if (process == kGame && gameTokenDenied) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    *token = process;  // the token stands for its process
+    return TRUE;
+}
+BOOL WINAPI FakeTokenInformation(HANDLE token, TOKEN_INFORMATION_CLASS, LPVOID info, DWORD, PDWORD) {
+    static_cast<TOKEN_ELEVATION*>(info)->TokenIsElevated = token == kSelf ? selfElevated : gameElevated;
+    return TRUE;
+}
+
+TEST(Elevation, AGameAboveAnUnelevatedKitbagIsFoundOncePerActivation) {
+    platform::Calls table = platform::SystemCalls();
+    table.GetCurrentProcess = &FakeCurrentProcess;
+    table.GetWindowThreadProcessId = &FakeThreadProcessId;
+    table.OpenProcess = &FakeOpenProcess;
+    table.CloseHandle = &FakeCloseHandle;
+    table.OpenProcessToken = &FakeOpenToken;
+    table.GetTokenInformation = &FakeTokenInformation;
+    platform::ScopedOverride faking(table);
+    const HWND game = reinterpret_cast<HWND>(0x100), other = reinterpret_cast<HWND>(0x200);
+
+    selfElevated = false, gameElevated = true, gameTokenDenied = false;
+    EXPECT_TRUE(RunsElevatedAboveUs(game));
+    gameTokenDenied = true;  // as Windows answers an unelevated asker
+    EXPECT_TRUE(RunsElevatedAboveUs(game));
+    selfElevated = true;
+    EXPECT_FALSE(RunsElevatedAboveUs(game));
+    selfElevated = false, gameElevated = false, gameTokenDenied = false;
+    EXPECT_FALSE(RunsElevatedAboveUs(game));
+
+    TElevationWatch watch;
+    EXPECT_FALSE(watch.Check(game));
+    tokenQueries = 0;
+    EXPECT_FALSE(watch.Check(game));  // the same window again costs nothing
+    EXPECT_EQ(tokenQueries, 0);
+    gameElevated = true;
+    EXPECT_TRUE(watch.Check(other));
+    EXPECT_FALSE(watch.Check(game));  // said once
+    watch.Reset();
+    EXPECT_TRUE(watch.Check(game));
+}
+
+std::vector<std::string> balloons;
+BOOL WINAPI RecordBalloons(DWORD message, PNOTIFYICONDATAA data) {
+    if (data->uFlags & NIF_INFO) balloons.push_back(data->szInfo);
+    return platform::SystemCalls().Shell_NotifyIconA(message, data);
+}
+
+class KeyStatusTest : public ProgramWindowsTest {};
+
+// Slot 2 is taken by another window, slot 3 has no key line.
+TEST_F(KeyStatusTest, AnActivationWithSlotsThatDoNothingSaysSoOnceAndTheTipFollowsTheKeys) {
+    platform::Calls table = platform::SystemCalls();
+    table.Shell_NotifyIconA = &RecordBalloons;
+    platform::ScopedOverride recording(table);
+    balloons.clear();
+    WriteBytes(SettingsFilePath(), "W\r\nE\r\n\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    LoadSettingsAtStart();
+    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys off");
+    ASSERT_TRUE(RegisterHotKey(Form3->Handle(), 42, MOD_SHIFT, 'E'));
+    Form1->Image11Click(nullptr);
+    UnregisterHotKey(Form3->Handle(), 42);
+    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys on: Shift+W Shift+S Shift+C Shift+X; "
+                                        "no key: slot 3; taken by another program: slot 2");
+    ASSERT_EQ(balloons.size(), 1u);
+    EXPECT_EQ(balloons[0].rfind("Slot 3 without a key. Slot 2: the key is taken", 0), 0u);
+    Form4->ExitKitbag1Click(nullptr);
+    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys off");
+    EXPECT_EQ(balloons.size(), 1u);
+}
+
+}  // namespace
