@@ -29,6 +29,7 @@ private:
     HANDLE handle_;
 };
 
+// The file of the window's program, read into the buffer; empty when it cannot be read.
 std::string_view ProgramFileOf(HWND window, char (&buffer)[1024]) {
     DWORD processId = 0;
     platform::GetWindowThreadProcessId(window, &processId);
