@@ -15,6 +15,7 @@ bool EqualInAnyCase(std::string_view a, std::string_view b) {
                       [](char x, char y) { return FoldCase(x) == FoldCase(y); });
 }
 
+// The file of the window's program, read into the buffer; empty when it cannot be read.
 std::string_view ProgramFileOf(HWND window, char (&buffer)[1024]) {
     KernelHandle process = OpenProcessOf(window);
     if (!process.Get()) return {};

@@ -78,8 +78,8 @@ private:
     // Set while our own keypad keys go out: they come back through the hook.
     bool sendingOwnKeys_ = false;
     KeysHeld held_ = KeysHeld::No;
-    // Slots held by this window now, and slots let go only while the keys are held: a
-    // let-go slot is no hotkey of ours, and no one else's either until someone takes it.
+    // Slots registered on this window now, and slots let go while the keys are held back,
+    // to be taken back after. A let-go slot is neither counted nor held elsewhere.
     std::array<std::optional<Registration>, SettingsFile::kSlotCount> registered_{};
     std::array<std::optional<Registration>, SettingsFile::kSlotCount> letGo_{};
     // What the last activation asked for: a slot without a wish has no key line.

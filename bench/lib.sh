@@ -44,10 +44,11 @@ bench_stop_wine() {
 }
 
 # bench_kitbag_folder DIR: a copy of kitbag.exe in DIR with the default Settings.ini, so
-# that it starts with its main window as a player's usual start does.
+# that it starts with its main window as a player's usual start does. BENCH_KITBAG_EXE
+# puts another build in its place (bench_kitbag_options.exe, to see the key options idle).
 bench_kitbag_folder() {
     mkdir -p "$1"
-    cp build/kitbag.exe "$1/"
+    cp "${BENCH_KITBAG_EXE:-build/kitbag.exe}" "$1/kitbag.exe"
     printf '%s' "$bench_default_settings" >"$1/Settings.ini"
 }
 

@@ -1,5 +1,6 @@
-// The game's stand-in for the latency benchmark: a window that writes the moment each
-// keypad 7 press reaches it, on QueryPerformanceCounter's 100 ns ticks.
+// The game's stand-in for the latency benchmark: a window titled as the game's, which
+// writes the moment each keypad 7 press reaches it, on QueryPerformanceCounter's 100 ns
+// ticks.
 //
 //   bench_target.exe RESULTS_FILE COUNT [KITBAG_FOLDER]
 // With a folder, it first starts kitbag.exe there and clicks "Activate Keys". It writes
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     cls.hInstance = GetModuleHandleW(nullptr);
     cls.lpszClassName = L"KitbagBenchTarget";
     RegisterClassW(&cls);
-    HWND window = CreateWindowExW(0, cls.lpszClassName, L"Kitbag bench target",
+    HWND window = CreateWindowExW(0, cls.lpszClassName, L"Warcraft III",
                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 200, nullptr,
                                   nullptr, cls.hInstance, nullptr);
     HoldForeground(window);

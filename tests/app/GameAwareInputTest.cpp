@@ -3,6 +3,9 @@
 // own in turn in front, one titled as the game's.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "HandleCounts.h"
 #include "KeyTarget.h"
 #include "ProgramWindowsTest.h"

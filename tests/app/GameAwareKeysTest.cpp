@@ -20,7 +20,7 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// The desktop as the fakes show it. A window's process id is its handle's value.
+// The desktop as the fakes show it.
 struct Desktop {
     HWND foreground = nullptr;
     std::map<HWND, std::string> titles;
@@ -38,20 +38,22 @@ int WINAPI Title(HWND window, LPSTR text, int max) {
     std::memcpy(text, title.c_str(), title.size() + 1);
     return int(title.size());
 }
+// A window's process id is the window's handle value, and so is the process handle.
 DWORD WINAPI ProcessOf(HWND window, LPDWORD id) {
-    *id = DWORD(reinterpret_cast<uintptr_t>(window));
+    *id = DWORD(uintptr_t(window));
     return 1;
 }
 HANDLE WINAPI Open(DWORD, BOOL, DWORD id) {
-    if (!desk.programs.count(reinterpret_cast<HWND>(uintptr_t(id)))) return nullptr;
+    HWND window = reinterpret_cast<HWND>(uintptr_t(id));
+    if (!desk.programs.count(window)) return nullptr;
     ++desk.opened;
-    return reinterpret_cast<HANDLE>(uintptr_t(id));
+    return window;
 }
 BOOL WINAPI ProgramFile(HANDLE process, DWORD, LPSTR name, PDWORD size) {
-    const std::string& file = desk.programs[reinterpret_cast<HWND>(process)];
+    const std::string& file = desk.programs[static_cast<HWND>(process)];
     if (file.empty() || file.size() >= *size) return FALSE;
-    std::memcpy(name, file.c_str(), file.size() + 1);
-    *size = DWORD(file.size());
+    *size = DWORD(file.copy(name, file.size()));
+    name[*size] = '\0';
     return TRUE;
 }
 BOOL WINAPI Close(HANDLE) {
