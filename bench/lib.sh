@@ -45,11 +45,12 @@ bench_stop_wine() {
 
 # bench_kitbag_folder DIR: a copy of kitbag.exe in DIR with the default Settings.ini, so
 # that it starts with its main window as a player's usual start does. BENCH_KITBAG_EXE
-# puts another build in its place (bench_kitbag_options.exe, to see the key options idle).
+# puts another build in its place; BENCH_OPTION_LINES are added to the file (for example
+# $'OnlyInWarcraftIII=1\r\n', to see the key options idle).
 bench_kitbag_folder() {
     mkdir -p "$1"
     cp "${BENCH_KITBAG_EXE:-build/kitbag.exe}" "$1/kitbag.exe"
-    printf '%s' "$bench_default_settings" >"$1/Settings.ini"
+    printf '%s%s' "$bench_default_settings" "${BENCH_OPTION_LINES:-}" >"$1/Settings.ini"
 }
 
 # bench_hold NAME EXE CLASS: starts the program under bench_hold.exe (bench/hold.cpp) and
