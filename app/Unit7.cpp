@@ -1,5 +1,7 @@
 #include "Unit7.h"
 
+#include "KitbagVersion.h"
+#include "Label.h"
 #include "Skin.h"
 #include "Unit1.h"
 
@@ -13,7 +15,11 @@ TForm7::TForm7(TComponent* owner) : TForm(owner, "TForm7") {
     DoCreate();
 }
 
-void TForm7::FormCreate(TObject*) { ApplyRoundedOutline(*this); }
+void TForm7::FormCreate(TObject*) {
+    ApplyRoundedOutline(*this);
+    // The version shown is the one the version resource states.
+    ComponentAs<TLabel>(*this, "Label7").SetCaption(KITBAG_VERSION_SHOWN);
+}
 
 void TForm7::FlatButton1Click(TObject*) {
     Hide();

@@ -98,7 +98,7 @@ object Form7: TForm7
     Top = 175
     Width = 21
     Height = 16
-    Caption = '1.1'
+    Caption = ''
     Font.Charset = ANSI_CHARSET
     Font.Color = clLime
     Font.Height = -13
