@@ -38,9 +38,15 @@ KitbagProcess::KitbagProcess(const std::wstring& folder) {
     // Started from another folder, so the settings must be found beside the program.
     wchar_t elsewhere[MAX_PATH];
     GetTempPathW(MAX_PATH, elsewhere);
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        elsewhere, &startup, &process_))
-        throw std::runtime_error("cannot start kitbag.exe");
+    // A file copied a moment ago may still be held by the copy on a busy machine.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt) Sleep(200);
+        started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                 nullptr, elsewhere, &startup, &process_);
+    }
+    if (!started)
+        throw std::runtime_error("cannot start kitbag.exe (" + std::to_string(GetLastError()) + ")");
 }
 
 KitbagProcess::~KitbagProcess() {

@@ -115,10 +115,24 @@ TEST_F(HotkeyTest, AShiftBoxChangedAfterTheSaveCountsButAnUnsavedKeyDoesNot) {
     ASSERT_TRUE(WaitFor([&] { return SendMessageW(box1, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }));
     HWND edit1 = kitbag->ControlAt(L"TForm2", 384, 104);
     ClickAt(form2, 384 + 16, 104 + 9);
-    ASSERT_TRUE(WaitFor([&] { return GetFocus() == edit1 || ControlText(edit1) == "W"; }));
-    SendMessageW(edit1, EM_SETSEL, 0, -1);
-    SendKeys({kShift, 'Q', -'Q', -kShift});
-    ASSERT_TRUE(WaitFor([&] { return ControlText(edit1) == "Q"; }));
+    // The keys below go to the focus of Kitbag's thread, which this process cannot see
+    // with GetFocus: ask for that thread's focus.
+    ASSERT_TRUE(WaitFor([&] {
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof(thread);
+        return GetGUIThreadInfo(GetWindowThreadProcessId(form2, nullptr), &thread) &&
+               thread.hwndFocus == edit1;
+    }));
+    // Typed keys go to the foreground window, which a busy desktop may have moved: make
+    // sure of it and type again when the key did not arrive.
+    bool typed = false;
+    for (int attempt = 0; attempt < 3 && !typed; ++attempt) {
+        ASSERT_TRUE(HoldForeground(form2));
+        SendMessageW(edit1, EM_SETSEL, 0, -1);
+        SendKeys({kShift, 'Q', -'Q', -kShift});
+        typed = WaitFor([&] { return ControlText(edit1) == "Q"; }, 3000);
+    }
+    ASSERT_TRUE(typed) << ControlText(edit1);
     ASSERT_TRUE(ClickUntil(form2, 210 + 30, 277 + 6,  // Go to Mainform
                            [&] { return kitbag->Visible(L"TForm1"); }));
     Activate();

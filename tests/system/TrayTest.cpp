@@ -81,10 +81,15 @@ TEST_F(TrayTest, ShowMainmenuBringsBackTheMainWindowAndReleasesTheKeys) {
 TEST_F(TrayTest, OnlyInWarcraftIIIFromTheMenuIsSavedAndStaysCheckedAfterARestart) {
     StartWithSettings();
     EXPECT_EQ(TrayMenuOutline(), "oo-oo-o");
-    ASSERT_TRUE(ChooseTrayMenuItem(kOnlyInWarcraftIII));
     const std::wstring file = folder.File(L"Settings.ini");
     const std::string withOption = kDefaults + "OnlyInWarcraftIII=1\r\n";
-    ASSERT_TRUE(WaitFor([&] { return ReadBytes(file) == withOption; }));
+    // A menu key lost on a busy machine picks an item above: choose again then.
+    bool saved = false;
+    for (int attempt = 0; attempt < 3 && !saved; ++attempt) {
+        ASSERT_TRUE(ChooseTrayMenuItem(kOnlyInWarcraftIII));
+        saved = WaitFor([&] { return ReadBytes(file) == withOption; }, 3000);
+    }
+    ASSERT_TRUE(saved);
     EXPECT_EQ(TrayMenuOutline(), "oo-vo-o");
 
     ASSERT_TRUE(ChooseTrayMenuItem(kExitKitbag));
