@@ -91,7 +91,7 @@ namespace {
 
 int CentreX(const TControl& control) { return 2 * control.Left() + control.Width(); }
 
-TEST(Windows, NameSitsCentredOnTheLogo) {
+TEST(Windows, NameSitsCentredOnTheLogoAndClickableSlotNumbersShowTheHand) {
     TApplication application;
     application.Initialize();
     CreateProgramForms(application);
@@ -101,6 +101,8 @@ TEST(Windows, NameSitsCentredOnTheLogo) {
         EXPECT_EQ(name.Alignment(), TAlignment::taCenter);
         EXPECT_EQ(CentreX(name), CentreX(ComponentAs<TControl>(*form, "Image3"))) << form->Name();
     }
+    EXPECT_EQ(ComponentAs<TLabel>(*Form2, "Label2").Cursor(), crHandPoint);
+    EXPECT_EQ(ComponentAs<TLabel>(*Form2, "Label3").Cursor(), crHandPoint);
 }
 
 }  // namespace
