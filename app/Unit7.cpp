@@ -1,5 +1,6 @@
 #include "Unit7.h"
 
+#include "CloseKeys.h"
 #include "Skin.h"
 #include "Unit1.h"
 
@@ -18,4 +19,8 @@ void TForm7::FormCreate(TObject*) { ApplyRoundedOutline(*this); }
 void TForm7::FlatButton1Click(TObject*) {
     Hide();
     Form1->Show();
+}
+
+void TForm7::WndProc(TMessage& message) {
+    if (!CloseByKey(message, FlatButton1)) TForm::WndProc(message);
 }

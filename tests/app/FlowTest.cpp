@@ -124,6 +124,33 @@ TEST_F(FlowTest, ASaveThatCannotWriteRaisesTheGermanErrorAndLeavesTheDiskAlone) 
     EXPECT_EQ(Buffer()[0], "A");  // the buffer was refilled before the write failed
 }
 
+// Enter and Esc typed on the OK button (as it has the focus when the window comes up) do
+// what the button does.
+TEST_F(FlowTest, EnterAndEscCloseTheMessageAndAboutWindowsAsOkDoes) {
+    auto type = [&](TCustomForm* window, WPARAM key) {
+        TWinControl& ok = ComponentAs<TWinControl>(*window, "FlatButton1");
+        ok.SetFocus();
+        UINT scan = MapVirtualKeyA(UINT(key), MAPVK_VK_TO_VSC);
+        PostMessageA(ok.Handle(), WM_KEYDOWN, key, LPARAM(1 | scan << 16));
+        PostMessageA(ok.Handle(), WM_KEYUP, key, LPARAM(1 | scan << 16 | 3u << 30));
+        application.ProcessMessages();
+    };
+    for (WPARAM key : {WPARAM(VK_RETURN), WPARAM(VK_ESCAPE)}) {
+        for (TCustomForm* message : {static_cast<TCustomForm*>(Form5), static_cast<TCustomForm*>(Form6)}) {
+            Form2->Show();
+            Form2->SetEnabled(false);
+            message->Show();
+            type(message, key);
+            EXPECT_FALSE(Shown(message)) << message->Name() << " key " << key;
+            EXPECT_TRUE(Form2->Enabled());
+        }
+        Form1->Image20Click(nullptr);
+        type(Form7, key);
+        EXPECT_FALSE(Shown(Form7)) << key;
+        EXPECT_TRUE(Shown(Form1));
+    }
+}
+
 TEST_F(FlowTest, TheMainWindowLeadsToEveryOtherWindow) {
     Form1->Show();
     Form1->Image20Click(nullptr);
