@@ -151,6 +151,41 @@ TEST_F(FlowTest, EnterAndEscCloseTheMessageAndAboutWindowsAsOkDoes) {
     }
 }
 
+int beeps = 0;
+BOOL WINAPI CountBeep(UINT) {
+    ++beeps;
+    return TRUE;
+}
+
+// A typed letter is taken as its capital; a character that is no key's code is refused
+// with a beep. Keys that a file already holds go in and out untouched.
+TEST_F(FlowTest, TypedKeysAreCapitalsOrRefusedAndLoadedKeysStayAsTheFileHasThem) {
+    const std::string held = "q\r\n,\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    WriteBytes(SettingsFilePath(), held);
+    LoadSettingsAtStart();
+    Form1->Image9Click(nullptr);
+    EXPECT_EQ(Form2->KeyEdit(1).Text(), "q");
+    Form2->Label15Click(nullptr);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), held);
+
+    platform::Calls table = platform::SystemCalls();
+    table.MessageBeep = &CountBeep;
+    platform::ScopedOverride recording(table);
+    beeps = 0;
+    auto type = [](int slot, char typed) {
+        TFlatEdit& edit = Form2->KeyEdit(slot);
+        edit.SelectAll();
+        SendMessageA(edit.Handle(), WM_CHAR, static_cast<unsigned char>(typed), 1);
+        return edit.Text();
+    };
+    EXPECT_EQ(type(1, 'w'), "W");
+    EXPECT_EQ(type(2, '7'), "7");
+    EXPECT_EQ(beeps, 0);
+    for (char refused : {',', '[', ' ', '\xE4'}) EXPECT_EQ(type(3, refused), "D") << refused;
+    EXPECT_EQ(beeps, 4);
+    EXPECT_EQ(type(4, '\b'), "");  // Backspace still clears a slot
+}
+
 TEST_F(FlowTest, TheMainWindowLeadsToEveryOtherWindow) {
     Form1->Show();
     Form1->Image20Click(nullptr);
