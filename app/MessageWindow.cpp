@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "CloseKeys.h"
 #include "Unit2.h"
 
 TMessageWindow::TMessageWindow(TComponent* owner, const std::string& className)
@@ -24,3 +25,7 @@ void TMessageWindow::FlatButton1Click(TObject*) {
 // A close request (Alt+F4) does what OK does; hiding alone would leave the settings
 // window disabled with nothing left to enable it.
 void TMessageWindow::FormClose(TObject*, TCloseAction&) { Form2->SetEnabled(true); }
+
+void TMessageWindow::WndProc(TMessage& message) {
+    if (!CloseByKey(message, FlatButton1)) TForm::WndProc(message);
+}

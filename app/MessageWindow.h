@@ -8,10 +8,11 @@
 
 class TMessageWindow : public TForm {
 public:
-    TFlatButton* FlatButton1;
+    TFlatButton* FlatButton1 = nullptr;
 
     void FlatButton1Click(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
+    void WndProc(TMessage& message) override;
 
 protected:
     TMessageWindow(TComponent* owner, const std::string& className);

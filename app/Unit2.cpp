@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Application.h"
+#include "KeyTyping.h"
 #include "Platform.h"
 #include "Skin.h"
 #include "SlotSettings.h"
@@ -47,6 +48,19 @@ TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2") {
     FlatCheckBox1 = shiftBoxes_[0], FlatCheckBox2 = shiftBoxes_[1];
     FlatCheckBox3 = shiftBoxes_[2], FlatCheckBox4 = shiftBoxes_[3];
     FlatCheckBox5 = shiftBoxes_[4], FlatCheckBox6 = shiftBoxes_[5];
+    for (size_t i = 0; i < keyEdits_.size(); ++i) {
+        TFlatEdit* edit = keyEdits_[i];
+        auto keyPress = [this, edit, i](TMessage& message) {
+            if (message.Msg == WM_CHAR) {
+                char key = char(message.WParam);
+                KeyEditKeyPress(edit, key);
+                if (key == 0) return;  // refused: the edit never sees it
+                message.WParam = static_cast<unsigned char>(key);
+            }
+            keyPressHooks_[i]->PassOn(message);
+        };
+        keyPressHooks_[i] = std::make_unique<WindowProcHook>(edit->Handle(), keyPress);
+    }
     DoCreate();
 }
 
@@ -106,3 +120,8 @@ void TForm2::FlatEdit4MouseMove(TObject*, TShiftState, int, int) { FocusWithoutC
 void TForm2::FlatEdit5MouseMove(TObject*, TShiftState, int, int) { FlatEdit5->SetFocus(); }
 void TForm2::FlatEdit6MouseMove(TObject*, TShiftState, int, int) { FocusWithoutCaret(*FlatEdit6); }
 void TForm2::FlatEdit5Change(TObject*) { FocusWithoutCaret(*FlatEdit5); }
+
+void TForm2::KeyEditKeyPress(TObject*, char& Key) {
+    Key = KeyEditChar(Key);
+    if (Key == 0) platform::MessageBeep(MB_OK);
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "Button.h"
 #include "FlatCheckBox.h"
@@ -11,6 +12,7 @@
 #include "Image.h"
 #include "Label.h"
 #include "FlatTitlebar.h"
+#include "WindowProcHook.h"
 
 class TForm2 : public TForm {
 public:
@@ -61,6 +63,9 @@ public:
     void FlatEdit5MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void FlatEdit6MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void FlatEdit5Change(TObject* Sender);
+    // A typed letter becomes its capital; a character that is no key's is refused with
+    // the system's beep (Key set to 0).
+    void KeyEditKeyPress(TObject* Sender, char& Key);
 
 private:
     void GoToMainform();
@@ -69,6 +74,9 @@ private:
 
     std::array<TFlatEdit*, 6> keyEdits_{};
     std::array<TFlatCheckBox*, 6> shiftBoxes_{};
+    // Each key edit's typed characters pass KeyEditKeyPress first. Members go before the
+    // form's base destroys the controls, so the hooks let go of live windows.
+    std::array<std::unique_ptr<WindowProcHook>, 6> keyPressHooks_;
 };
 
 extern TForm2* Form2;

@@ -1,5 +1,6 @@
 #include "Unit7.h"
 
+#include "CloseKeys.h"
 #include "KitbagVersion.h"
 #include "Label.h"
 #include "Skin.h"
@@ -24,4 +25,8 @@ void TForm7::FormCreate(TObject*) {
 void TForm7::FlatButton1Click(TObject*) {
     Hide();
     Form1->Show();
+}
+
+void TForm7::WndProc(TMessage& message) {
+    if (!CloseByKey(message, FlatButton1)) TForm::WndProc(message);
 }

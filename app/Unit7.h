@@ -8,10 +8,11 @@ class TForm7 : public TForm {
 public:
     explicit TForm7(TComponent* owner);
 
-    TFlatButton* FlatButton1;
+    TFlatButton* FlatButton1 = nullptr;
 
     void FormCreate(TObject* Sender);
     void FlatButton1Click(TObject* Sender);
+    void WndProc(TMessage& message) override;
 };
 
 extern TForm7* Form7;

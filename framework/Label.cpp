@@ -2,6 +2,7 @@
 
 #include "GdiHandles.h"
 #include "Reader.h"
+#include "VerdanaBlanks.h"
 #include "WinControl.h"
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
@@ -46,6 +47,7 @@ void TLabel::DrawCaption(HDC dc, RECT& rect, UINT flags) {
     std::string text = Caption();
     // An empty label still measures one blank, so it keeps a height.
     if ((flags & DT_CALCRECT) && text.empty()) text.push_back(' ');
+    VerdanaBlanks blanks(dc, Font().Name(), text);
     DrawTextA(dc, text.c_str(), int(text.size()), &rect, flags | DT_EXPANDTABS);
 }
 

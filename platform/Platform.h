@@ -22,7 +22,10 @@ namespace platform {
       (x1, y1, x2, y2, w, h))                                                              \
     X(int, SetWindowRgn, (HWND hWnd, HRGN hRgn, BOOL bRedraw), (hWnd, hRgn, bRedraw))
 
-#define KITBAG_CALLS_CARET(X) X(BOOL, HideCaret, (HWND hWnd), (hWnd))
+// The settings window's key edits: the hidden caret and the beep for a refused key.
+#define KITBAG_CALLS_CARET(X)                                                              \
+    X(BOOL, HideCaret, (HWND hWnd), (hWnd))                                                \
+    X(BOOL, MessageBeep, (UINT uType), (uType))
 
 #define KITBAG_CALLS_WINDOW_PROCEDURE_HOOKS(X)                                             \
     X(LONG_PTR, GetWindowLongPtrA, (HWND hWnd, int nIndex), (hWnd, nIndex))                \

@@ -56,6 +56,8 @@ object Form1: TForm1
     Top = 40
     Width = 75
     Height = 13
+    Alignment = taCenter
+    AutoSize = False
     Caption = 'Kitbag'
     Font.Charset = ANSI_CHARSET
     Font.Color = clWhite

@@ -64,6 +64,7 @@ object Form2: TForm2
     Top = 120
     Width = 8
     Height = 16
+    Cursor = crHandPoint
     Caption = '1'
     Font.Charset = ANSI_CHARSET
     Font.Color = clWhite
@@ -78,6 +79,7 @@ object Form2: TForm2
     Top = 120
     Width = 8
     Height = 16
+    Cursor = crHandPoint
     Caption = '2'
     Font.Charset = ANSI_CHARSET
     Font.Color = clWhite

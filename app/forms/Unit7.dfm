@@ -33,6 +33,8 @@ object Form7: TForm7
     Top = 40
     Width = 75
     Height = 13
+    Alignment = taCenter
+    AutoSize = False
     Caption = 'Kitbag'
     Font.Charset = ANSI_CHARSET
     Font.Color = clWhite

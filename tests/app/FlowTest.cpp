@@ -124,6 +124,68 @@ TEST_F(FlowTest, ASaveThatCannotWriteRaisesTheGermanErrorAndLeavesTheDiskAlone) 
     EXPECT_EQ(Buffer()[0], "A");  // the buffer was refilled before the write failed
 }
 
+// Enter and Esc typed on the OK button (as it has the focus when the window comes up) do
+// what the button does.
+TEST_F(FlowTest, EnterAndEscCloseTheMessageAndAboutWindowsAsOkDoes) {
+    auto type = [&](TCustomForm* window, WPARAM key) {
+        TWinControl& ok = ComponentAs<TWinControl>(*window, "FlatButton1");
+        ok.SetFocus();
+        UINT scan = MapVirtualKeyA(UINT(key), MAPVK_VK_TO_VSC);
+        PostMessageA(ok.Handle(), WM_KEYDOWN, key, LPARAM(1 | scan << 16));
+        PostMessageA(ok.Handle(), WM_KEYUP, key, LPARAM(1 | scan << 16 | 3u << 30));
+        application.ProcessMessages();
+    };
+    for (WPARAM key : {WPARAM(VK_RETURN), WPARAM(VK_ESCAPE)}) {
+        for (TCustomForm* message : {static_cast<TCustomForm*>(Form5), static_cast<TCustomForm*>(Form6)}) {
+            Form2->Show();
+            Form2->SetEnabled(false);
+            message->Show();
+            type(message, key);
+            EXPECT_FALSE(Shown(message)) << message->Name() << " key " << key;
+            EXPECT_TRUE(Form2->Enabled());
+        }
+        Form1->Image20Click(nullptr);
+        type(Form7, key);
+        EXPECT_FALSE(Shown(Form7)) << key;
+        EXPECT_TRUE(Shown(Form1));
+    }
+}
+
+int beeps = 0;
+BOOL WINAPI CountBeep(UINT) {
+    ++beeps;
+    return TRUE;
+}
+
+// A typed letter is taken as its capital; a character that is no key's code is refused
+// with a beep. Keys that a file already holds go in and out untouched.
+TEST_F(FlowTest, TypedKeysAreCapitalsOrRefusedAndLoadedKeysStayAsTheFileHasThem) {
+    const std::string held = "q\r\n,\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    WriteBytes(SettingsFilePath(), held);
+    LoadSettingsAtStart();
+    Form1->Image9Click(nullptr);
+    EXPECT_EQ(Form2->KeyEdit(1).Text(), "q");
+    Form2->Label15Click(nullptr);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), held);
+
+    platform::Calls table = platform::SystemCalls();
+    table.MessageBeep = &CountBeep;
+    platform::ScopedOverride recording(table);
+    beeps = 0;
+    auto type = [](int slot, char typed) {
+        TFlatEdit& edit = Form2->KeyEdit(slot);
+        edit.SelectAll();
+        SendMessageA(edit.Handle(), WM_CHAR, static_cast<unsigned char>(typed), 1);
+        return edit.Text();
+    };
+    EXPECT_EQ(type(1, 'w'), "W");
+    EXPECT_EQ(type(2, '7'), "7");
+    EXPECT_EQ(beeps, 0);
+    for (char refused : {',', '[', ' ', '\xE4'}) EXPECT_EQ(type(3, refused), "D") << refused;
+    EXPECT_EQ(beeps, 4);
+    EXPECT_EQ(type(4, '\b'), "");  // Backspace still clears a slot
+}
+
 TEST_F(FlowTest, TheMainWindowLeadsToEveryOtherWindow) {
     Form1->Show();
     Form1->Image20Click(nullptr);

@@ -86,3 +86,23 @@ TEST(Windows, AreCreatedInOrderWithTheirControlsWhereTheLayoutPutsThem) {
 }
 
 }  // namespace
+
+namespace {
+
+int CentreX(const TControl& control) { return 2 * control.Left() + control.Width(); }
+
+TEST(Windows, NameSitsCentredOnTheLogoAndClickableSlotNumbersShowTheHand) {
+    TApplication application;
+    application.Initialize();
+    CreateProgramForms(application);
+    for (TCustomForm* form : {static_cast<TCustomForm*>(Form1), static_cast<TCustomForm*>(Form7)}) {
+        auto& name = ComponentAs<TLabel>(*form, "Label2");
+        EXPECT_EQ(name.Caption(), "Kitbag");
+        EXPECT_EQ(name.Alignment(), TAlignment::taCenter);
+        EXPECT_EQ(CentreX(name), CentreX(ComponentAs<TControl>(*form, "Image3"))) << form->Name();
+    }
+    EXPECT_EQ(ComponentAs<TLabel>(*Form2, "Label2").Cursor(), crHandPoint);
+    EXPECT_EQ(ComponentAs<TLabel>(*Form2, "Label3").Cursor(), crHandPoint);
+}
+
+}  // namespace

@@ -132,6 +132,25 @@ end)");
     EXPECT_GT(automatic.Height(), 0);  // an empty label keeps the height of a blank
 }
 
+// Captions place things with runs of blanks, so a Verdana label's blanks are Verdana's
+// width (0.352 of the character height) whichever face the system gives for it.
+TEST_F(ControlTest, AVerdanaLabelsBlanksAreVerdanasWidthWhateverFaceStandsIn) {
+    TestForm form(&application, R"(
+object Labels: TTestForm
+  object Label: TLabel
+    Font.Name = 'Verdana'
+  end
+end)");
+    auto& label = ComponentAs<TLabel>(form, "Label");
+    for (int height : {13, 11}) {
+        label.Font().SetHeight(-height);
+        label.SetCaption("Shift+");
+        int bare = label.Width();
+        label.SetCaption("Shift" + std::string(20, ' ') + "+");
+        EXPECT_EQ(label.Width() - bare, 20 * (height == 13 ? 5 : 4)) << height;
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -96,6 +96,20 @@ TEST_F(LookTest, SkinnedWindowsHaveSeeThroughRoundedCornersAndPicturesWithoutWhi
     EXPECT_FALSE(AnyWhite(main, 152, 8, 73, 20));
 }
 
+// Each slot caption spaces "Shift +" past its Shift box with blanks; whatever face stands
+// in for Verdana, the words lie wholly right of the box and nothing of them left of it.
+TEST_F(LookTest, ShiftCaptionsLieWhollyRightOfTheirShiftBoxes) {
+    Start("", L"TForm2");
+    HWND settings = kitbag->Form(L"TForm2");
+    ASSERT_TRUE(Drawn(settings, 250, 150));
+    for (int slot = 1; slot <= 6; ++slot) {
+        const int top = 104 + 24 * (slot - 1);  // the box spans x 304 to 320
+        EXPECT_FALSE(AnyWhite(settings, 240, top, 64, 16)) << "left of box " << slot;
+        EXPECT_FALSE(AnyWhite(settings, 321, top, 2, 16)) << "against box " << slot;
+        EXPECT_TRUE(AnyWhite(settings, 323, top, 60, 16)) << "right of box " << slot;
+    }
+}
+
 TEST_F(LookTest, TheMessageWindowIsRectangularWithAWhiteFrame) {
     Start("", L"TForm2");
     HWND settings = kitbag->Form(L"TForm2");
