@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "HandleCounts.h"
+#include "GdiHandles.h"
 #include "Platform.h"
 #include "Reader.h"
 #include "Screen.h"
@@ -10,42 +10,6 @@
 namespace {
 
 constexpr int kFrameWidth = 3;
-
-// A solid brush made and deleted through the platform layer, so a test sees the calls.
-class FrameBrush {
-public:
-    explicit FrameBrush(TColor color) : handle_(platform::CreateSolidBrush(ColorToRGB(color))) {
-        if (handle_) HandleCounts::Acquired(HandleKind::GdiObject);
-    }
-    ~FrameBrush() {
-        if (handle_) {
-            platform::DeleteObject(handle_);
-            HandleCounts::Released(HandleKind::GdiObject);
-        }
-    }
-    FrameBrush(const FrameBrush&) = delete;
-    FrameBrush& operator=(const FrameBrush&) = delete;
-    HBRUSH Get() const { return handle_; }
-
-private:
-    HBRUSH handle_;
-};
-
-// A device context lent by the system (GetWindowDC or GetDC), given back on scope exit.
-class BorrowedDC {
-public:
-    BorrowedDC(HWND window, HDC dc) : window_(window), dc_(dc) {}
-    ~BorrowedDC() {
-        if (dc_) platform::ReleaseDC(window_, dc_);
-    }
-    BorrowedDC(const BorrowedDC&) = delete;
-    BorrowedDC& operator=(const BorrowedDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 }  // namespace
 
@@ -119,10 +83,9 @@ void TCustomFlatEdit::Loaded() {
 void TCustomFlatEdit::FitHeightToFont() {
     TEXTMETRICA metrics{};
     {
-        BorrowedDC screen(nullptr, platform::GetDC(nullptr));
-        HGDIOBJ previous = platform::SelectObject(screen.Get(), Font().Handle());
+        ClientDC screen(nullptr);
+        SelectedObject font(screen.Get(), Font().Handle());
         platform::GetTextMetricsA(screen.Get(), &metrics);
-        platform::SelectObject(screen.Get(), previous);
     }
     SetHeight(metrics.tmHeight + 2 * kFrameWidth);
 }
@@ -141,9 +104,11 @@ void TCustomFlatEdit::PaintFrame(HRGN) {
     RECT r;
     platform::GetWindowRect(window, &r);
     platform::OffsetRect(&r, -r.left, -r.top);
-    FrameBrush border(colorBorder_), flat(colorFlat_), focus(colorFocused_);
+    BrushHandle border = SolidBrush(ColorToRGB(colorBorder_));
+    BrushHandle flat = SolidBrush(ColorToRGB(colorFlat_));
+    BrushHandle focus = SolidBrush(ColorToRGB(colorFocused_));
     // Declared after the brushes: the context goes back before they are deleted.
-    BorrowedDC dc(window, platform::GetWindowDC(window));
+    WindowDC dc(window);
     HBRUSH fill;
     if (Lit()) {
         SetColor(colorFocused_);
