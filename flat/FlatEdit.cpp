@@ -24,20 +24,16 @@ TCustomFlatEdit::TCustomFlatEdit(TComponent* owner) : TCustomEdit(owner) {
     SetBorderStyle(TEditBorderStyle::bsNone);
     ControlStyle &= ~csFramed;
     SetBounds(0, 0, 121, 19);
-    useAdvColors_ = false;
-    advColorFocused_ = 10;
-    advColorBorder_ = 50;
 }
 
-void TCustomFlatEdit::SetColors(int index, TColor value) {
-    switch (index) {
-        case ciFocused: colorFocused_ = value; break;
-        case ciBorder: colorBorder_ = value; break;
-        case ciFlat:
+void TCustomFlatEdit::SetColors(TFlatEditColor slot, TColor value) {
+    switch (slot) {
+        case TFlatEditColor::Focused: colorFocused_ = value; break;
+        case TFlatEditColor::Border: colorBorder_ = value; break;
+        case TFlatEditColor::Flat:
             colorFlat_ = value;
             parentColor_ = false;
             break;
-        default: return;
     }
     PaintFrame();
 }
@@ -50,29 +46,23 @@ void TCustomFlatEdit::SetParentColor(bool value) {
     PaintFrame();
 }
 
-void TCustomFlatEdit::SetAdvColors(int index, TAdvColors value) {
-    switch (index) {
-        case aiFocused: advColorFocused_ = value; break;
-        case aiBorder: advColorBorder_ = value; break;
-        default: return;
-    }
-    if (!useAdvColors_) return;
+void TCustomFlatEdit::SetAdvColors(TAdvColorSlot slot, TAdvColors value) {
+    if (slot == TAdvColorSlot::Down) return;
+    amounts_.SetAmount(slot, value);
+    if (!amounts_.InUse()) return;
     ApplyAdvColors();
     PaintFrame();
 }
 
 void TCustomFlatEdit::SetUseAdvColors(bool value) {
-    if (value == useAdvColors_) return;
-    useAdvColors_ = value;
+    if (!amounts_.SetInUse(value)) return;
     SetParentColor(value);
     ApplyAdvColors();
     PaintFrame();
 }
 
 void TCustomFlatEdit::ApplyAdvColors() {
-    if (!useAdvColors_) return;
-    colorFocused_ = DeriveAdvColor(colorFlat_, colorFocused_, advColorFocused_, false);
-    colorBorder_ = DeriveAdvColor(colorFlat_, colorBorder_, advColorBorder_, true);
+    amounts_.Derive(colorFlat_, colorFocused_, nullptr, colorBorder_);
 }
 
 void TCustomFlatEdit::Loaded() {
@@ -200,7 +190,7 @@ void TCustomFlatEdit::HandleNcPaint(TMessage& message) {
 }
 
 void TCustomFlatEdit::HandleColorChanges(TMessage&) {
-    if (useAdvColors_) {
+    if (amounts_.InUse()) {
         TakeParentColor();
         ApplyAdvColors();
     } else if (parentColor_) {
@@ -210,12 +200,12 @@ void TCustomFlatEdit::HandleColorChanges(TMessage&) {
 }
 
 bool TFlatEdit::SetProperty(const std::string& name, const TPropValue& value, TReader& reader) {
-    if (name == "ColorFocused") SetColors(ciFocused, value.AsColor());
-    else if (name == "ColorBorder") SetColors(ciBorder, value.AsColor());
-    else if (name == "ColorFlat") SetColors(ciFlat, value.AsColor());
+    if (name == "ColorFocused") SetColorFocused(value.AsColor());
+    else if (name == "ColorBorder") SetColorBorder(value.AsColor());
+    else if (name == "ColorFlat") SetColorFlat(value.AsColor());
     else if (name == "ParentColor") SetParentColor(value.AsBoolean());
-    else if (name == "AdvColorFocused") SetAdvColors(aiFocused, TAdvColors(value.AsInteger()));
-    else if (name == "AdvColorBorder") SetAdvColors(aiBorder, TAdvColors(value.AsInteger()));
+    else if (name == "AdvColorFocused") SetAdvColorFocused(ReadAdvColorAmount(value));
+    else if (name == "AdvColorBorder") SetAdvColorBorder(ReadAdvColorAmount(value));
     else if (name == "UseAdvColors") SetUseAdvColors(value.AsBoolean());
     // The fill follows the frame state, and the construction fixes the border.
     else if (name == "Color" || name == "BorderStyle" || name == "AutoSelect") return false;
