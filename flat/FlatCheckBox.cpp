@@ -6,6 +6,7 @@
 
 #include "Exceptions.h"
 #include "Form.h"
+#include "KeyEvents.h"
 #include "Platform.h"
 #include "Reader.h"
 #include "Screen.h"
@@ -293,34 +294,12 @@ void TFlatCheckBox::DesignHitTest(TMessage& message) {
     message.Result = platform::PtInRect(&square, at) ? 1 : 0;
 }
 
-namespace {
-TShiftState KeyboardShiftState() {
-    TShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
-}  // namespace
-
 void TFlatCheckBox::KeyMessage(TMessage& message, const TKeyEvent& event) {
-    if (event) {
-        auto key = std::uint16_t(message.WParam);
-        event(this, key, KeyboardShiftState());
-        if (key == 0) return;
-        message.WParam = key;
-    }
-    TCustomControl::WndProc(message);
+    if (FireKeyEvent(this, message, event)) TCustomControl::WndProc(message);
 }
 
 void TFlatCheckBox::CharMessage(TMessage& message) {
-    if (OnKeyPress) {
-        char key = char(message.WParam);
-        OnKeyPress(this, key);
-        if (key == 0) return;
-        message.WParam = static_cast<unsigned char>(key);
-    }
-    TCustomControl::WndProc(message);
+    if (FireKeyPressEvent(this, message, OnKeyPress)) TCustomControl::WndProc(message);
 }
 
 void TFlatCheckBox::WndProc(TMessage& message) {

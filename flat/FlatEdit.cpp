@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "GdiHandles.h"
+#include "KeyEvents.h"
 #include "Platform.h"
 #include "Reader.h"
 #include "Screen.h"
@@ -143,6 +144,11 @@ void TCustomFlatEdit::WndProc(TMessage& message) {
         case WM_NCPAINT: return HandleNcPaint(message);
         case CM_SYSCOLORCHANGE:
         case CM_PARENTCOLORCHANGED: return HandleColorChanges(message);
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN: return HandleKey(message, OnKeyDown);
+        case WM_KEYUP:
+        case WM_SYSKEYUP: return HandleKey(message, OnKeyUp);
+        case WM_CHAR: return HandleChar(message);
         default: TCustomEdit::WndProc(message); return;
     }
 }
@@ -199,6 +205,14 @@ void TCustomFlatEdit::HandleColorChanges(TMessage&) {
     PaintFrame();
 }
 
+void TCustomFlatEdit::HandleKey(TMessage& message, const TKeyEvent& event) {
+    if (FireKeyEvent(this, message, event)) TCustomEdit::WndProc(message);
+}
+
+void TCustomFlatEdit::HandleChar(TMessage& message) {
+    if (FireKeyPressEvent(this, message, OnKeyPress)) TCustomEdit::WndProc(message);
+}
+
 bool TFlatEdit::SetProperty(const std::string& name, const TPropValue& value, TReader& reader) {
     if (name == "ColorFocused") SetColorFocused(value.AsColor());
     else if (name == "ColorBorder") SetColorBorder(value.AsColor());
@@ -207,6 +221,9 @@ bool TFlatEdit::SetProperty(const std::string& name, const TPropValue& value, TR
     else if (name == "AdvColorFocused") SetAdvColorFocused(ReadAdvColorAmount(value));
     else if (name == "AdvColorBorder") SetAdvColorBorder(ReadAdvColorAmount(value));
     else if (name == "UseAdvColors") SetUseAdvColors(value.AsBoolean());
+    else if (name == "OnKeyDown") OnKeyDown = reader.Method<TKeyEvent>(value);
+    else if (name == "OnKeyUp") OnKeyUp = reader.Method<TKeyEvent>(value);
+    else if (name == "OnKeyPress") OnKeyPress = reader.Method<TKeyPressEvent>(value);
     // The fill follows the frame state, and the construction fixes the border.
     else if (name == "Color" || name == "BorderStyle" || name == "AutoSelect") return false;
     else return TCustomEdit::SetProperty(name, value, reader);

@@ -39,6 +39,10 @@ public:
 
     bool Hovered() const { return hovered_; }
 
+    // Keys typed while the edit has the focus, before the edit sees them.
+    TKeyEvent OnKeyDown, OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+
     // Paints the whole frame into the window's non-client area; the update region that
     // came with WM_NCPAINT (or none) is not needed for three rings.
     void PaintFrame(HRGN region = nullptr);
@@ -63,6 +67,8 @@ private:
     void HandleNcCalcSize(TMessage& message);
     void HandleNcPaint(TMessage& message);
     void HandleColorChanges(TMessage& message);
+    void HandleKey(TMessage& message, const TKeyEvent& event);
+    void HandleChar(TMessage& message);
     bool Lit();
     void TakeParentColor();
 
