@@ -13,11 +13,10 @@
 namespace {
 
 // One poll timer for all flat buttons, and the one button it is polling for.
-TFlatButton* HoveredButton = nullptr;
-std::unique_ptr<TTimer> ButtonPollTimer;
-std::int32_t FlatButtonCount = 0;
+TFlatButton* hoveredButton = nullptr;
+std::unique_ptr<TTimer> buttonPollTimer;
+std::int32_t flatButtonCount = 0;
 
-constexpr unsigned kPollInterval = 100;  // milliseconds
 constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
 bool Pressed(TFlatButtonState state) {
@@ -37,17 +36,14 @@ int GlyphCell(TFlatButtonState state, int numGlyphs) {
 
 }  // namespace
 
-TFlatButton* TFlatButton::Hovered() { return HoveredButton; }
-TTimer* TFlatButton::PollTimer() { return ButtonPollTimer.get(); }
-int TFlatButton::LiveCount() { return FlatButtonCount; }
+TFlatButton* TFlatButton::HoveredButton() { return hoveredButton; }
+TTimer* TFlatButton::ButtonPollTimer() { return buttonPollTimer.get(); }
+std::int32_t TFlatButton::FlatButtonCount() { return flatButtonCount; }
 
-TFlatButton::TFlatButton(TComponent* owner) : TCustomControl(owner) {
-    if (!ButtonPollTimer) {
-        auto timer = std::make_unique<TTimer>(nullptr);
-        timer->SetEnabled(false);
-        timer->SetInterval(kPollInterval);
-        ButtonPollTimer = std::move(timer);
-    }
+TFlatButton::TFlatButton(TComponent* owner)
+    : TCustomControl(owner),
+      AdvColorProperties(DefaultAdvColorFocused, DefaultAdvColorDown, DefaultAdvColorBorder),
+      hoverPoll_(*this, hoveredButton, buttonPollTimer, flatButtonCount) {
     SetBounds(0, 0, 25, 25);
     // No click-events flag: the button decides itself what a click is. Opaque: it
     // paints every pixel, so nothing is erased first.
@@ -58,13 +54,11 @@ TFlatButton::TFlatButton(TComponent* owner) : TCustomControl(owner) {
     numGlyphs_ = 1;
     SetParentFont(true);
     SetParentColor(true);
-    ++FlatButtonCount;
 }
 
 TFlatButton::~TFlatButton() {
-    StopHoverPoll();
+    hoverPoll_.Stop();
     glyph_.reset();
-    if (--FlatButtonCount == 0) ButtonPollTimer.reset();
 }
 
 void TFlatButton::CreateParams(TCreateParams& params) {
@@ -79,43 +73,23 @@ void TFlatButton::Loaded() {
 
 // ---- property writers
 
-void TFlatButton::SetColors(int index, TColor value) {
-    switch (index) {
-        case 0: colorFocused_ = value; break;
-        case 1: colorDown_ = value; break;
-        case 2: colorBorder_ = value; break;
-        case 3: colorHighLight_ = value; break;
-        case 4: colorShadow_ = value; break;
-        default: return;
+void TFlatButton::SetColors(TFlatButtonColor slot, TColor value) {
+    switch (slot) {
+        case TFlatButtonColor::Focused: colorFocused_ = value; break;
+        case TFlatButtonColor::Down: colorDown_ = value; break;
+        case TFlatButtonColor::Border: colorBorder_ = value; break;
+        case TFlatButtonColor::HighLight: colorHighLight_ = value; break;
+        case TFlatButtonColor::Shadow: colorShadow_ = value; break;
     }
     Invalidate();
 }
 
-void TFlatButton::SetAdvColors(int index, TAdvColors value) {
-    value = std::min<TAdvColors>(value, 100);
-    switch (index) {
-        case 0: advColorFocused_ = value; break;
-        case 1: advColorDown_ = value; break;
-        case 2: advColorBorder_ = value; break;
-        default: return;
-    }
-    ApplyAdvColors();
-    Invalidate();
-}
-
-void TFlatButton::SetUseAdvColors(bool value) {
-    if (value == useAdvColors_) return;
-    useAdvColors_ = value;
-    SetParentColor(value);
-    ApplyAdvColors();
-    Invalidate();
+void TFlatButton::SetAdvColors(TAdvColorSlot slot, TAdvColors value) {
+    AdvColorProperties::SetAdvColors(slot, std::min<TAdvColors>(value, 100));
 }
 
 void TFlatButton::ApplyAdvColors() {
-    if (!useAdvColors_) return;
-    colorFocused_ = DeriveAdvColor(Color(), colorFocused_, advColorFocused_, false);
-    colorDown_ = DeriveAdvColor(Color(), colorDown_, advColorDown_, true);
-    colorBorder_ = DeriveAdvColor(Color(), colorBorder_, advColorBorder_, true);
+    amounts_.Derive(Color(), colorFocused_, &colorDown_, colorBorder_);
 }
 
 void TFlatButton::SetGlyph(TBitmap& value) {
@@ -246,20 +220,13 @@ void TFlatButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     dragging_ = true;
     // A press lights the button as a hover would: a click coming from another program
     // finds no hover, as no window of ours was active while the pointer got here.
-    if (HoveredButton != this) {
-        if (HoveredButton) HoveredButton->HoverEnd();
-        StartHoverPoll();
-    }
+    hoverPoll_.TakeOver();
     SetFocus();
 }
 
 void TFlatButton::MouseMove(TShiftState shift, int x, int y) {
     TCustomControl::MouseMove(shift, x, y);
-    if (HoveredButton != this && FindDragTarget(ClientToScreen({x, y}), true) == this) {
-        if (HoveredButton) HoveredButton->HoverEnd();
-        // Without an active window of ours nothing lights up.
-        if (platform::GetActiveWindow()) StartHoverPoll();
-    }
+    hoverPoll_.MouseMovedTo(ClientToScreen({x, y}));
     if (!dragging_) return;
     TFlatButtonState now = down_ ? TFlatButtonState::bsExclusive : TFlatButtonState::bsUp;
     if (Inside(x, y)) now = down_ ? TFlatButtonState::bsExclusive : TFlatButtonState::bsDown;
@@ -311,39 +278,14 @@ void TFlatButton::HoverEnd() {
     // While the mouse button is held the face stays lit and the poll goes on.
     if (!Enabled() || !mouseIn_ || dragging_) return;
     mouseIn_ = false;
-    StopHoverPoll();
+    hoverPoll_.Stop();
     Invalidate();
-}
-
-// Makes this button the one the shared timer polls, and lights it.
-void TFlatButton::StartHoverPoll() {
-    if (ButtonPollTimer->Enabled()) ButtonPollTimer->SetEnabled(false);
-    HoveredButton = this;
-    ButtonPollTimer->SetOnTimer([this](TObject*) { HoverPollTick(); });
-    ButtonPollTimer->SetEnabled(true);
-    HoverBegin();
-}
-
-void TFlatButton::StopHoverPoll() {
-    if (HoveredButton != this) return;
-    if (ButtonPollTimer) ButtonPollTimer->SetEnabled(false);
-    HoveredButton = nullptr;
-}
-
-bool TFlatButton::UnderCursor() {
-    POINT cursor{};
-    platform::GetCursorPos(&cursor);
-    return FindDragTarget(cursor, true) == this;
-}
-
-void TFlatButton::HoverPollTick() {
-    if (!UnderCursor()) HoverEnd();
 }
 
 void TFlatButton::UpdateHover() {
     if (!Enabled()) return;
     // Set the flag against the outcome, so that the step below repaints.
-    if (UnderCursor()) {
+    if (PointerOver(*this)) {
         mouseIn_ = false;
         HoverBegin();
     } else {
@@ -433,19 +375,13 @@ void TFlatButton::HandleEnabledChanged(TMessage& message) {
     if (!Enabled()) {
         mouseIn_ = false;
         state_ = TFlatButtonState::bsDisabled;
-        StopHoverPoll();
+        hoverPoll_.Stop();
     }
     UpdateHover();
     Invalidate();
 }
 
-void TFlatButton::HandleSysColorChange(TMessage&) {
-    if (useAdvColors_) {
-        SetParentColor(true);
-        ApplyAdvColors();
-    }
-    Invalidate();
-}
+void TFlatButton::HandleSysColorChange(TMessage&) { FollowColorChange(); }
 
 void TFlatButton::HandleParentColorChanged(TMessage& message) {
     TCustomControl::WndProc(message);
@@ -572,7 +508,6 @@ void TFlatButton::PaintCaption(TCanvas& canvas) {
 // ---- description
 
 bool TFlatButton::SetProperty(const std::string& name, const TPropValue& value, TReader& reader) {
-    auto amount = [&value] { return TAdvColors(std::clamp(value.AsInteger(), 0, 100)); };
     if (name == "TransparentMode")
         SetTransparentMode(TTransparentMode(value.AsEnum({"tmAlways", "tmNotFocused", "tmNone"})));
     else if (name == "Default") SetDefault(value.AsBoolean());
@@ -582,9 +517,7 @@ bool TFlatButton::SetProperty(const std::string& name, const TPropValue& value, 
     else if (name == "ColorBorder") SetColorBorder(value.AsColor());
     else if (name == "ColorHighLight") SetColorHighLight(value.AsColor());
     else if (name == "ColorShadow") SetColorShadow(value.AsColor());
-    else if (name == "AdvColorFocused") SetAdvColorFocused(amount());
-    else if (name == "AdvColorDown") SetAdvColorDown(amount());
-    else if (name == "AdvColorBorder") SetAdvColorBorder(amount());
+    else if (auto slot = AdvColorSlotNamed(name)) SetAdvColors(*slot, ReadAdvColorAmount(value));
     else if (name == "UseAdvColors") SetUseAdvColors(value.AsBoolean());
     else if (name == "GroupIndex") SetGroupIndex(value.AsInteger());
     else if (name == "Down") SetDown(value.AsBoolean());

@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
+#include "AdvColorProperties.h"
 #include "Bitmap.h"
 #include "CustomControl.h"
 #include "FlatDraw.h"
-
-class TTimer;
+#include "HoverPoll.h"
 
 // The face's look: up, disabled, pressed, or a grouped button that stays down.
 enum class TFlatButtonState : std::uint8_t { bsUp, bsDisabled, bsDown, bsExclusive };
@@ -21,7 +21,9 @@ enum class TFlatButtonState : std::uint8_t { bsUp, bsDisabled, bsDown, bsExclusi
 using TModalResult = std::int32_t;
 using TNumGlyphs = std::uint8_t;  // 1..4
 
-class TFlatButton : public TCustomControl {
+enum class TFlatButtonColor : std::uint8_t { Focused, Down, Border, HighLight, Shadow };
+
+class TFlatButton : public TCustomControl, public AdvColorProperties<TFlatButton> {
 public:
     static constexpr TColor DefaultColor = 0xE1EAEB;  // stored only while ParentColor is off
     static constexpr TColor DefaultColorFocused = 0xE1EAEB;
@@ -36,30 +38,21 @@ public:
     explicit TFlatButton(TComponent* owner);
     ~TFlatButton() override;
 
-    // The face colours share one writer by index (0 focused, 1 down, 2 border,
-    // 3 highlight, 4 shadow); it repaints even when the value is unchanged.
+    // The face colours share one writer; it repaints even when the value is unchanged.
     TColor ColorFocused() const { return colorFocused_; }
     TColor ColorDown() const { return colorDown_; }
     TColor ColorBorder() const { return colorBorder_; }
     TColor ColorHighLight() const { return colorHighLight_; }
     TColor ColorShadow() const { return colorShadow_; }
-    void SetColors(int index, TColor value);
-    void SetColorFocused(TColor value) { SetColors(0, value); }
-    void SetColorDown(TColor value) { SetColors(1, value); }
-    void SetColorBorder(TColor value) { SetColors(2, value); }
-    void SetColorHighLight(TColor value) { SetColors(3, value); }
-    void SetColorShadow(TColor value) { SetColors(4, value); }
+    void SetColors(TFlatButtonColor slot, TColor value);
+    void SetColorFocused(TColor value) { SetColors(TFlatButtonColor::Focused, value); }
+    void SetColorDown(TColor value) { SetColors(TFlatButtonColor::Down, value); }
+    void SetColorBorder(TColor value) { SetColors(TFlatButtonColor::Border, value); }
+    void SetColorHighLight(TColor value) { SetColors(TFlatButtonColor::HighLight, value); }
+    void SetColorShadow(TColor value) { SetColors(TFlatButtonColor::Shadow, value); }
 
-    // The derivation amounts share one writer by index (0 focused, 1 down, 2 border).
-    TAdvColors AdvColorFocused() const { return advColorFocused_; }
-    TAdvColors AdvColorDown() const { return advColorDown_; }
-    TAdvColors AdvColorBorder() const { return advColorBorder_; }
-    void SetAdvColors(int index, TAdvColors value);
-    void SetAdvColorFocused(TAdvColors value) { SetAdvColors(0, value); }
-    void SetAdvColorDown(TAdvColors value) { SetAdvColors(1, value); }
-    void SetAdvColorBorder(TAdvColors value) { SetAdvColors(2, value); }
-    bool UseAdvColors() const { return useAdvColors_; }
-    void SetUseAdvColors(bool value);
+    // An amount over 100 is taken as 100.
+    void SetAdvColors(TAdvColorSlot slot, TAdvColors value);
 
     // The glyph strip: NumGlyphs equal images side by side (up, disabled, down,
     // exclusive). Assigning takes a copy and guesses NumGlyphs from the proportions.
@@ -96,9 +89,9 @@ public:
 
     // Shared by all flat buttons: the one being hover-polled, the poll timer (alive
     // while any flat button is) and the number of live flat buttons.
-    static TFlatButton* Hovered();
-    static TTimer* PollTimer();
-    static int LiveCount();
+    static TFlatButton* HoveredButton();
+    static TTimer* ButtonPollTimer();
+    static std::int32_t FlatButtonCount();
 
     void Loaded() override;
     void Click() override;
@@ -114,6 +107,9 @@ protected:
     void MouseCaptureLost() override;
 
 private:
+    friend class AdvColorProperties<TFlatButton>;
+    friend class HoverPoll<TFlatButton>;
+
     void HandleDoubleClick(TMessage& message);
     void HandleKeyDown(TMessage& message);
     void HandleKeyUp(TMessage& message);
@@ -132,11 +128,7 @@ private:
     bool Inside(int x, int y) const;
     void HoverBegin();
     void HoverEnd();
-    void StartHoverPoll();
-    void StopHoverPoll();
-    void HoverPollTick();
     void UpdateHover();
-    bool UnderCursor();
 
     void PaintBackground(TCanvas& canvas, const RECT& client);
     void PaintBorder(TCanvas& canvas, const RECT& client);
@@ -144,10 +136,6 @@ private:
     void PaintCaption(TCanvas& canvas);
 
     TTransparentMode transparentMode_ = TTransparentMode::tmNone;
-    bool useAdvColors_ = false;
-    TAdvColors advColorFocused_ = DefaultAdvColorFocused;
-    TAdvColors advColorDown_ = DefaultAdvColorDown;
-    TAdvColors advColorBorder_ = DefaultAdvColorBorder;
     RECT textBounds_{};
     POINT glyphPos_{};
     TNumGlyphs numGlyphs_ = 1;
@@ -167,4 +155,5 @@ private:
     bool mouseIn_ = false;
     bool default_ = false;
     TFlatButtonState state_ = TFlatButtonState::bsUp;
+    HoverPoll<TFlatButton> hoverPoll_;
 };

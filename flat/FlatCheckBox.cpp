@@ -6,6 +6,7 @@
 
 #include "Exceptions.h"
 #include "Form.h"
+#include "KeyEvents.h"
 #include "Platform.h"
 #include "Reader.h"
 #include "Screen.h"
@@ -35,13 +36,10 @@ TFlatCheckBox* TFlatCheckBox::HoveredCheckBox() { return hoveredCheckBox; }
 TTimer* TFlatCheckBox::CheckBoxPollTimer() { return checkBoxPollTimer.get(); }
 std::int32_t TFlatCheckBox::FlatCheckBoxCount() { return flatCheckBoxCount; }
 
-TFlatCheckBox::TFlatCheckBox(TComponent* owner) : TCustomControl(owner) {
-    if (!checkBoxPollTimer) {
-        auto timer = std::make_unique<TTimer>(nullptr);
-        timer->SetEnabled(false);
-        timer->SetInterval(100);
-        checkBoxPollTimer = std::move(timer);
-    }
+TFlatCheckBox::TFlatCheckBox(TComponent* owner)
+    : TCustomControl(owner),
+      AdvColorProperties(DefaultAdvColorFocused, DefaultAdvColorDown, DefaultAdvColorBorder),
+      hoverPoll_(*this, hoveredCheckBox, checkBoxPollTimer, flatCheckBoxCount) {
     SetParentColor(true);
     SetParentFont(true);
     colorFocused_ = DefaultColorFocused;
@@ -54,20 +52,12 @@ TFlatCheckBox::TFlatCheckBox(TComponent* owner) : TCustomControl(owner) {
     SetEnabled(true);
     SetVisible(true);
     SetBounds(0, 0, 121, 17);
-    useAdvColors_ = false;
-    advColorFocused_ = DefaultAdvColorFocused;
-    advColorDown_ = DefaultAdvColorDown;
-    advColorBorder_ = DefaultAdvColorBorder;
     // Every change of Checked raises OnClick from the writer; the framework's own click
     // on a button release would raise a second one with the old state first.
     ControlStyle &= ~csClickEvents;
-    ++flatCheckBoxCount;
 }
 
-TFlatCheckBox::~TFlatCheckBox() {
-    StopHoverPoll();
-    if (--flatCheckBoxCount == 0) checkBoxPollTimer.reset();
-}
+TFlatCheckBox::~TFlatCheckBox() { hoverPoll_.Stop(); }
 
 void TFlatCheckBox::CreateParams(TCreateParams& params) {
     TCustomControl::CreateParams(params);
@@ -95,41 +85,18 @@ void TFlatCheckBox::SetChecked(bool value) {
         if (TCustomForm* form = ParentForm(); form && form->Designer()) form->Designer()->Modified();
 }
 
-void TFlatCheckBox::SetColors(int index, TColor value) {
-    switch (index) {
-        case 0: colorFocused_ = value; break;
-        case 1: colorDown_ = value; break;
-        case 2: colorCheck_ = value; break;
-        case 3: colorBorder_ = value; break;
-        default: return;
+void TFlatCheckBox::SetColors(TFlatCheckBoxColor slot, TColor value) {
+    switch (slot) {
+        case TFlatCheckBoxColor::Focused: colorFocused_ = value; break;
+        case TFlatCheckBoxColor::Down: colorDown_ = value; break;
+        case TFlatCheckBoxColor::Check: colorCheck_ = value; break;
+        case TFlatCheckBoxColor::Border: colorBorder_ = value; break;
     }
-    Invalidate();
-}
-
-void TFlatCheckBox::SetAdvColors(int index, TAdvColors value) {
-    switch (index) {
-        case 0: advColorFocused_ = value; break;
-        case 1: advColorDown_ = value; break;
-        case 2: advColorBorder_ = value; break;
-        default: return;
-    }
-    ApplyAdvColors();
-    Invalidate();
-}
-
-void TFlatCheckBox::SetUseAdvColors(bool value) {
-    if (value == useAdvColors_) return;
-    useAdvColors_ = value;
-    SetParentColor(value);
-    ApplyAdvColors();
     Invalidate();
 }
 
 void TFlatCheckBox::ApplyAdvColors() {
-    if (!useAdvColors_) return;
-    colorFocused_ = DeriveAdvColor(Color(), colorFocused_, advColorFocused_, false);
-    colorDown_ = DeriveAdvColor(Color(), colorDown_, advColorDown_, true);
-    colorBorder_ = DeriveAdvColor(Color(), colorBorder_, advColorBorder_, true);
+    amounts_.Derive(Color(), colorFocused_, &colorDown_, colorBorder_);
 }
 
 // ---- Painting
@@ -219,28 +186,7 @@ void TFlatCheckBox::PaintCaption() {
 
 void TFlatCheckBox::MouseMove(TShiftState shift, int x, int y) {
     TCustomControl::MouseMove(shift, x, y);
-    if (hoveredCheckBox == this) return;
-    if (FindDragTarget(ClientToScreen({x, y}), true) != this) return;
-    if (hoveredCheckBox) hoveredCheckBox->HoverEnd();
-    // Only while one of the program's windows is active.
-    if (!platform::GetActiveWindow()) return;
-    StartHoverPoll();
-}
-
-// Makes this box the one the shared timer polls, and lights it.
-void TFlatCheckBox::StartHoverPoll() {
-    TTimer& timer = *checkBoxPollTimer;
-    if (timer.Enabled()) timer.SetEnabled(false);
-    hoveredCheckBox = this;
-    timer.SetOnTimer([this](TObject* sender) { HoverPollTick(sender); });
-    timer.SetEnabled(true);
-    HoverBegin();
-}
-
-void TFlatCheckBox::HoverPollTick(TObject*) {
-    POINT cursor{};
-    platform::GetCursorPos(&cursor);
-    if (FindDragTarget(cursor, true) != this) HoverEnd();
+    hoverPoll_.MouseMovedTo(ClientToScreen({x, y}));
 }
 
 void TFlatCheckBox::HoverBegin() {
@@ -253,14 +199,8 @@ void TFlatCheckBox::HoverEnd() {
     // While the button is held the press may still end on the box: keep polling.
     if (!Enabled() || !hovered_ || pressed_) return;
     hovered_ = false;
-    StopHoverPoll();
+    hoverPoll_.Stop();
     PaintSquare();
-}
-
-void TFlatCheckBox::StopHoverPoll() {
-    if (hoveredCheckBox != this) return;
-    if (checkBoxPollTimer) checkBoxPollTimer->SetEnabled(false);
-    hoveredCheckBox = nullptr;
 }
 
 // ---- Mouse buttons
@@ -271,10 +211,7 @@ void TFlatCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int
     pressed_ = true;
     // A press lights the box as a hover would: a click coming from another program finds
     // no hover, as no window of ours was active while the pointer got here.
-    if (hoveredCheckBox != this) {
-        if (hoveredCheckBox) hoveredCheckBox->HoverEnd();
-        StartHoverPoll();
-    }
+    hoverPoll_.TakeOver();
     PaintSquare();
     TCustomControl::MouseDown(button, shift, x, y);
 }
@@ -293,7 +230,7 @@ void TFlatCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y
 void TFlatCheckBox::MouseCaptureLost() {
     pressed_ = false;
     PaintSquare();
-    HoverPollTick(nullptr);  // the pointer may have left already
+    hoverPoll_.Tick();  // the pointer may have left already
 }
 
 // ---- Focus
@@ -322,7 +259,7 @@ void TFlatCheckBox::FocusLost(TMessage& message) {
     if (!Enabled()) return;
     hovered_ = false;
     hasFocus_ = false;
-    StopHoverPoll();
+    hoverPoll_.Stop();
     PaintSquare();
 }
 
@@ -341,20 +278,12 @@ void TFlatCheckBox::DialogChar(TMessage& message) {
     }
 }
 
-void TFlatCheckBox::ColorsChanged() {
-    if (useAdvColors_) {
-        SetParentColor(true);
-        ApplyAdvColors();
-    }
-    Invalidate();
-}
-
 void TFlatCheckBox::EnabledChanged(TMessage& message) {
     TCustomControl::WndProc(message);
     if (!Enabled()) {
         hovered_ = false;
         pressed_ = false;
-        StopHoverPoll();
+        hoverPoll_.Stop();
     }
     Invalidate();
 }
@@ -365,34 +294,12 @@ void TFlatCheckBox::DesignHitTest(TMessage& message) {
     message.Result = platform::PtInRect(&square, at) ? 1 : 0;
 }
 
-namespace {
-TShiftState KeyboardShiftState() {
-    TShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
-}  // namespace
-
 void TFlatCheckBox::KeyMessage(TMessage& message, const TKeyEvent& event) {
-    if (event) {
-        auto key = std::uint16_t(message.WParam);
-        event(this, key, KeyboardShiftState());
-        if (key == 0) return;
-        message.WParam = key;
-    }
-    TCustomControl::WndProc(message);
+    if (FireKeyEvent(this, message, event)) TCustomControl::WndProc(message);
 }
 
 void TFlatCheckBox::CharMessage(TMessage& message) {
-    if (OnKeyPress) {
-        char key = char(message.WParam);
-        OnKeyPress(this, key);
-        if (key == 0) return;
-        message.WParam = static_cast<unsigned char>(key);
-    }
-    TCustomControl::WndProc(message);
+    if (FireKeyPressEvent(this, message, OnKeyPress)) TCustomControl::WndProc(message);
 }
 
 void TFlatCheckBox::WndProc(TMessage& message) {
@@ -405,10 +312,10 @@ void TFlatCheckBox::WndProc(TMessage& message) {
         case CM_DIALOGCHAR: return DialogChar(message);
         case WM_SETFOCUS: return FocusGained(message);
         case WM_KILLFOCUS: return FocusLost(message);
-        case CM_SYSCOLORCHANGE: return ColorsChanged();  // not passed on
+        case CM_SYSCOLORCHANGE: return FollowColorChange();  // not passed on
         case CM_PARENTCOLORCHANGED:
             TCustomControl::WndProc(message);
-            return ColorsChanged();
+            return FollowColorChange();
         case CM_DESIGNHITTEST: return DesignHitTest(message);
         case WM_SIZE:
         case WM_MOVE:
@@ -432,21 +339,13 @@ void TFlatCheckBox::WndProc(TMessage& message) {
 
 bool TFlatCheckBox::SetProperty(const std::string& name, const TPropValue& value,
                                 TReader& reader) {
-    auto strength = [&]() -> TAdvColors {
-        const int amount = value.AsInteger();
-        if (amount < 0 || amount > 100)
-            throw EReadError(FormatMessageText("Ungültiger Eigenschaftswert %s", name));
-        return TAdvColors(amount);
-    };
     if (name == "Transparent") SetTransparent(value.AsBoolean());
     else if (name == "Checked") SetChecked(value.AsBoolean());
-    else if (name == "ColorFocused") SetColors(0, value.AsColor());
-    else if (name == "ColorDown") SetColors(1, value.AsColor());
-    else if (name == "ColorCheck") SetColors(2, value.AsColor());
-    else if (name == "ColorBorder") SetColors(3, value.AsColor());
-    else if (name == "AdvColorFocused") SetAdvColors(0, strength());
-    else if (name == "AdvColorDown") SetAdvColors(1, strength());
-    else if (name == "AdvColorBorder") SetAdvColors(2, strength());
+    else if (name == "ColorFocused") SetColorFocused(value.AsColor());
+    else if (name == "ColorDown") SetColorDown(value.AsColor());
+    else if (name == "ColorCheck") SetColorCheck(value.AsColor());
+    else if (name == "ColorBorder") SetColorBorder(value.AsColor());
+    else if (auto slot = AdvColorSlotNamed(name)) SetAdvColors(*slot, ReadAdvColorAmount(value));
     else if (name == "UseAdvColors") SetUseAdvColors(value.AsBoolean());
     else if (name == "OnKeyDown") OnKeyDown = reader.Method<TKeyEvent>(value);
     else if (name == "OnKeyUp") OnKeyUp = reader.Method<TKeyEvent>(value);

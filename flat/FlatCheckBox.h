@@ -6,13 +6,16 @@
 
 #include <cstdint>
 
+#include "AdvColorProperties.h"
 #include "CustomControl.h"
 #include "FlatDraw.h"
+#include "HoverPoll.h"
 #include "Timer.h"
 
 enum class TCheckBoxLayout : std::uint8_t { checkboxLeft, checkboxRight };
+enum class TFlatCheckBoxColor : std::uint8_t { Focused, Down, Check, Border };
 
-class TFlatCheckBox : public TCustomControl {
+class TFlatCheckBox : public TCustomControl, public AdvColorProperties<TFlatCheckBox> {
 public:
     // The values a new box starts with (and that a stored description leaves out).
     static constexpr TColor DefaultColor = 0xE1EAEB;  // stored only while ParentColor is off
@@ -34,27 +37,15 @@ public:
     TCheckBoxLayout Layout() const { return layout_; }
     void SetLayout(TCheckBoxLayout value);
 
-    // Colours by index: 0 focused, 1 down, 2 check, 3 border.
     TColor ColorFocused() const { return colorFocused_; }
     TColor ColorDown() const { return colorDown_; }
     TColor ColorCheck() const { return colorCheck_; }
     TColor ColorBorder() const { return colorBorder_; }
-    void SetColorFocused(TColor value) { SetColors(0, value); }
-    void SetColorDown(TColor value) { SetColors(1, value); }
-    void SetColorCheck(TColor value) { SetColors(2, value); }
-    void SetColorBorder(TColor value) { SetColors(3, value); }
-    void SetColors(int index, TColor value);
-
-    // Strengths by index: 0 focused, 1 down, 2 border.
-    TAdvColors AdvColorFocused() const { return advColorFocused_; }
-    TAdvColors AdvColorDown() const { return advColorDown_; }
-    TAdvColors AdvColorBorder() const { return advColorBorder_; }
-    void SetAdvColorFocused(TAdvColors value) { SetAdvColors(0, value); }
-    void SetAdvColorDown(TAdvColors value) { SetAdvColors(1, value); }
-    void SetAdvColorBorder(TAdvColors value) { SetAdvColors(2, value); }
-    void SetAdvColors(int index, TAdvColors value);
-    bool UseAdvColors() const { return useAdvColors_; }
-    void SetUseAdvColors(bool value);
+    void SetColors(TFlatCheckBoxColor slot, TColor value);
+    void SetColorFocused(TColor value) { SetColors(TFlatCheckBoxColor::Focused, value); }
+    void SetColorDown(TColor value) { SetColors(TFlatCheckBoxColor::Down, value); }
+    void SetColorCheck(TColor value) { SetColors(TFlatCheckBoxColor::Check, value); }
+    void SetColorBorder(TColor value) { SetColors(TFlatCheckBoxColor::Border, value); }
 
     // The interaction state, as the square shows it.
     bool Hovered() const { return hovered_; }
@@ -88,16 +79,15 @@ protected:
     void MouseCaptureLost() override;
 
 private:
+    friend class AdvColorProperties<TFlatCheckBox>;
+    friend class HoverPoll<TFlatCheckBox>;
+
     void PaintSquare();
     void DrawSquare(TCanvas& canvas);
     void PaintCaption();
     void ApplyAdvColors();
     void HoverBegin();
     void HoverEnd();
-    void HoverPollTick(TObject* sender);
-    void StartHoverPoll();
-    void StopHoverPoll();
-    void ColorsChanged();
     void DialogChar(TMessage& message);
     void FocusGained(TMessage& message);
     void FocusLost(TMessage& message);
@@ -106,8 +96,6 @@ private:
     void KeyMessage(TMessage& message, const TKeyEvent& event);
     void CharMessage(TMessage& message);
 
-    bool useAdvColors_ = false;
-    TAdvColors advColorFocused_ = 0, advColorDown_ = 0, advColorBorder_ = 0;
     bool hovered_ = false;
     bool pressed_ = false;
     bool hasFocus_ = false;
@@ -115,4 +103,5 @@ private:
     bool checked_ = false;
     TColor colorFocused_ = 0, colorDown_ = 0, colorCheck_ = 0, colorBorder_ = 0;
     bool transparent_ = false;
+    HoverPoll<TFlatCheckBox> hoverPoll_;
 };

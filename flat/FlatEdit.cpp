@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "HandleCounts.h"
+#include "GdiHandles.h"
+#include "KeyEvents.h"
 #include "Platform.h"
 #include "Reader.h"
 #include "Screen.h"
@@ -10,42 +11,6 @@
 namespace {
 
 constexpr int kFrameWidth = 3;
-
-// A solid brush made and deleted through the platform layer, so a test sees the calls.
-class FrameBrush {
-public:
-    explicit FrameBrush(TColor color) : handle_(platform::CreateSolidBrush(ColorToRGB(color))) {
-        if (handle_) HandleCounts::Acquired(HandleKind::GdiObject);
-    }
-    ~FrameBrush() {
-        if (handle_) {
-            platform::DeleteObject(handle_);
-            HandleCounts::Released(HandleKind::GdiObject);
-        }
-    }
-    FrameBrush(const FrameBrush&) = delete;
-    FrameBrush& operator=(const FrameBrush&) = delete;
-    HBRUSH Get() const { return handle_; }
-
-private:
-    HBRUSH handle_;
-};
-
-// A device context lent by the system (GetWindowDC or GetDC), given back on scope exit.
-class BorrowedDC {
-public:
-    BorrowedDC(HWND window, HDC dc) : window_(window), dc_(dc) {}
-    ~BorrowedDC() {
-        if (dc_) platform::ReleaseDC(window_, dc_);
-    }
-    BorrowedDC(const BorrowedDC&) = delete;
-    BorrowedDC& operator=(const BorrowedDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 }  // namespace
 
@@ -60,20 +25,16 @@ TCustomFlatEdit::TCustomFlatEdit(TComponent* owner) : TCustomEdit(owner) {
     SetBorderStyle(TEditBorderStyle::bsNone);
     ControlStyle &= ~csFramed;
     SetBounds(0, 0, 121, 19);
-    useAdvColors_ = false;
-    advColorFocused_ = 10;
-    advColorBorder_ = 50;
 }
 
-void TCustomFlatEdit::SetColors(int index, TColor value) {
-    switch (index) {
-        case ciFocused: colorFocused_ = value; break;
-        case ciBorder: colorBorder_ = value; break;
-        case ciFlat:
+void TCustomFlatEdit::SetColors(TFlatEditColor slot, TColor value) {
+    switch (slot) {
+        case TFlatEditColor::Focused: colorFocused_ = value; break;
+        case TFlatEditColor::Border: colorBorder_ = value; break;
+        case TFlatEditColor::Flat:
             colorFlat_ = value;
             parentColor_ = false;
             break;
-        default: return;
     }
     PaintFrame();
 }
@@ -86,29 +47,23 @@ void TCustomFlatEdit::SetParentColor(bool value) {
     PaintFrame();
 }
 
-void TCustomFlatEdit::SetAdvColors(int index, TAdvColors value) {
-    switch (index) {
-        case aiFocused: advColorFocused_ = value; break;
-        case aiBorder: advColorBorder_ = value; break;
-        default: return;
-    }
-    if (!useAdvColors_) return;
+void TCustomFlatEdit::SetAdvColors(TAdvColorSlot slot, TAdvColors value) {
+    if (slot == TAdvColorSlot::Down) return;
+    amounts_.SetAmount(slot, value);
+    if (!amounts_.InUse()) return;
     ApplyAdvColors();
     PaintFrame();
 }
 
 void TCustomFlatEdit::SetUseAdvColors(bool value) {
-    if (value == useAdvColors_) return;
-    useAdvColors_ = value;
+    if (!amounts_.SetInUse(value)) return;
     SetParentColor(value);
     ApplyAdvColors();
     PaintFrame();
 }
 
 void TCustomFlatEdit::ApplyAdvColors() {
-    if (!useAdvColors_) return;
-    colorFocused_ = DeriveAdvColor(colorFlat_, colorFocused_, advColorFocused_, false);
-    colorBorder_ = DeriveAdvColor(colorFlat_, colorBorder_, advColorBorder_, true);
+    amounts_.Derive(colorFlat_, colorFocused_, nullptr, colorBorder_);
 }
 
 void TCustomFlatEdit::Loaded() {
@@ -119,10 +74,9 @@ void TCustomFlatEdit::Loaded() {
 void TCustomFlatEdit::FitHeightToFont() {
     TEXTMETRICA metrics{};
     {
-        BorrowedDC screen(nullptr, platform::GetDC(nullptr));
-        HGDIOBJ previous = platform::SelectObject(screen.Get(), Font().Handle());
+        ClientDC screen(nullptr);
+        SelectedObject font(screen.Get(), Font().Handle());
         platform::GetTextMetricsA(screen.Get(), &metrics);
-        platform::SelectObject(screen.Get(), previous);
     }
     SetHeight(metrics.tmHeight + 2 * kFrameWidth);
 }
@@ -141,9 +95,11 @@ void TCustomFlatEdit::PaintFrame(HRGN) {
     RECT r;
     platform::GetWindowRect(window, &r);
     platform::OffsetRect(&r, -r.left, -r.top);
-    FrameBrush border(colorBorder_), flat(colorFlat_), focus(colorFocused_);
+    BrushHandle border = SolidBrush(ColorToRGB(colorBorder_));
+    BrushHandle flat = SolidBrush(ColorToRGB(colorFlat_));
+    BrushHandle focus = SolidBrush(ColorToRGB(colorFocused_));
     // Declared after the brushes: the context goes back before they are deleted.
-    BorrowedDC dc(window, platform::GetWindowDC(window));
+    WindowDC dc(window);
     HBRUSH fill;
     if (Lit()) {
         SetColor(colorFocused_);
@@ -188,6 +144,11 @@ void TCustomFlatEdit::WndProc(TMessage& message) {
         case WM_NCPAINT: return HandleNcPaint(message);
         case CM_SYSCOLORCHANGE:
         case CM_PARENTCOLORCHANGED: return HandleColorChanges(message);
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN: return HandleKey(message, OnKeyDown);
+        case WM_KEYUP:
+        case WM_SYSKEYUP: return HandleKey(message, OnKeyUp);
+        case WM_CHAR: return HandleChar(message);
         default: TCustomEdit::WndProc(message); return;
     }
 }
@@ -235,7 +196,7 @@ void TCustomFlatEdit::HandleNcPaint(TMessage& message) {
 }
 
 void TCustomFlatEdit::HandleColorChanges(TMessage&) {
-    if (useAdvColors_) {
+    if (amounts_.InUse()) {
         TakeParentColor();
         ApplyAdvColors();
     } else if (parentColor_) {
@@ -244,14 +205,25 @@ void TCustomFlatEdit::HandleColorChanges(TMessage&) {
     PaintFrame();
 }
 
+void TCustomFlatEdit::HandleKey(TMessage& message, const TKeyEvent& event) {
+    if (FireKeyEvent(this, message, event)) TCustomEdit::WndProc(message);
+}
+
+void TCustomFlatEdit::HandleChar(TMessage& message) {
+    if (FireKeyPressEvent(this, message, OnKeyPress)) TCustomEdit::WndProc(message);
+}
+
 bool TFlatEdit::SetProperty(const std::string& name, const TPropValue& value, TReader& reader) {
-    if (name == "ColorFocused") SetColors(ciFocused, value.AsColor());
-    else if (name == "ColorBorder") SetColors(ciBorder, value.AsColor());
-    else if (name == "ColorFlat") SetColors(ciFlat, value.AsColor());
+    if (name == "ColorFocused") SetColorFocused(value.AsColor());
+    else if (name == "ColorBorder") SetColorBorder(value.AsColor());
+    else if (name == "ColorFlat") SetColorFlat(value.AsColor());
     else if (name == "ParentColor") SetParentColor(value.AsBoolean());
-    else if (name == "AdvColorFocused") SetAdvColors(aiFocused, TAdvColors(value.AsInteger()));
-    else if (name == "AdvColorBorder") SetAdvColors(aiBorder, TAdvColors(value.AsInteger()));
+    else if (name == "AdvColorFocused") SetAdvColorFocused(ReadAdvColorAmount(value));
+    else if (name == "AdvColorBorder") SetAdvColorBorder(ReadAdvColorAmount(value));
     else if (name == "UseAdvColors") SetUseAdvColors(value.AsBoolean());
+    else if (name == "OnKeyDown") OnKeyDown = reader.Method<TKeyEvent>(value);
+    else if (name == "OnKeyUp") OnKeyUp = reader.Method<TKeyEvent>(value);
+    else if (name == "OnKeyPress") OnKeyPress = reader.Method<TKeyPressEvent>(value);
     // The fill follows the frame state, and the construction fixes the border.
     else if (name == "Color" || name == "BorderStyle" || name == "AutoSelect") return false;
     else return TCustomEdit::SetProperty(name, value, reader);

@@ -3,39 +3,45 @@
 // colour behind the text that lights up while the edit has the focus or is hovered.
 #pragma once
 
+#include "AdvColorAmounts.h"
 #include "Edit.h"
 #include "FlatDraw.h"
+
+enum class TFlatEditColor : std::uint8_t { Focused, Border, Flat };
 
 class TCustomFlatEdit : public TCustomEdit {
 public:
     explicit TCustomFlatEdit(TComponent* owner);
 
-    // The three colours share one writer; the index picks the colour.
-    enum TColorIndex { ciFocused = 0, ciBorder = 1, ciFlat = 2 };
+    // The three colours share one writer.
     TColor ColorFocused() const { return colorFocused_; }
     TColor ColorBorder() const { return colorBorder_; }
     TColor ColorFlat() const { return colorFlat_; }
-    void SetColorFocused(TColor value) { SetColors(ciFocused, value); }
-    void SetColorBorder(TColor value) { SetColors(ciBorder, value); }
-    void SetColorFlat(TColor value) { SetColors(ciFlat, value); }
-    void SetColors(int index, TColor value);
+    void SetColors(TFlatEditColor slot, TColor value);
+    void SetColorFocused(TColor value) { SetColors(TFlatEditColor::Focused, value); }
+    void SetColorBorder(TColor value) { SetColors(TFlatEditColor::Border, value); }
+    void SetColorFlat(TColor value) { SetColors(TFlatEditColor::Flat, value); }
 
     // The edit's own flag: ColorFlat follows the parent's Color. The framework's flag of
     // the same name (for Color) is a different thing and stays the framework's.
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool value);
 
-    enum TAdvIndex { aiFocused = 0, aiBorder = 1 };
-    TAdvColors AdvColorFocused() const { return advColorFocused_; }
-    TAdvColors AdvColorBorder() const { return advColorBorder_; }
-    void SetAdvColorFocused(TAdvColors value) { SetAdvColors(aiFocused, value); }
-    void SetAdvColorBorder(TAdvColors value) { SetAdvColors(aiBorder, value); }
-    void SetAdvColors(int index, TAdvColors value);
+    // The edit has no down colour: only the focused and the border amounts count.
+    TAdvColors AdvColorFocused() const { return amounts_.Amount(TAdvColorSlot::Focused); }
+    TAdvColors AdvColorBorder() const { return amounts_.Amount(TAdvColorSlot::Border); }
+    void SetAdvColorFocused(TAdvColors value) { SetAdvColors(TAdvColorSlot::Focused, value); }
+    void SetAdvColorBorder(TAdvColors value) { SetAdvColors(TAdvColorSlot::Border, value); }
+    void SetAdvColors(TAdvColorSlot slot, TAdvColors value);
 
-    bool UseAdvColors() const { return useAdvColors_; }
+    bool UseAdvColors() const { return amounts_.InUse(); }
     void SetUseAdvColors(bool value);
 
     bool Hovered() const { return hovered_; }
+
+    // Keys typed while the edit has the focus, before the edit sees them.
+    TKeyEvent OnKeyDown, OnKeyUp;
+    TKeyPressEvent OnKeyPress;
 
     // Paints the whole frame into the window's non-client area; the update region that
     // came with WM_NCPAINT (or none) is not needed for three rings.
@@ -61,12 +67,12 @@ private:
     void HandleNcCalcSize(TMessage& message);
     void HandleNcPaint(TMessage& message);
     void HandleColorChanges(TMessage& message);
+    void HandleKey(TMessage& message, const TKeyEvent& event);
+    void HandleChar(TMessage& message);
     bool Lit();
     void TakeParentColor();
 
-    bool useAdvColors_ = false;
-    TAdvColors advColorFocused_ = 10;
-    TAdvColors advColorBorder_ = 50;
+    AdvColorAmounts amounts_{10, 0, 50};
     bool parentColor_ = true;
     TColor colorFocused_ = clWhite;
     TColor colorBorder_ = 0x8396A0;

@@ -4,7 +4,7 @@
 
 #include <map>
 #include <string>
-#include <variant>
+#include <any>
 #include <vector>
 
 #include "Exceptions.h"
@@ -52,8 +52,8 @@ public:
     // default handling only.
     virtual void BeforeDestruction();
 
-    using TPublishedMethod = std::variant<TNotifyEvent, TMouseEvent, TMouseMoveEvent, TCloseEvent,
-                                          TCycleEvent, TStartupEvent, TKeyEvent, TKeyPressEvent>;
+    // Any event type: a handler of a new signature needs nothing from this class.
+    using TPublishedMethod = std::any;
     void PublishMethod(const std::string& name, TPublishedMethod method);
     const TPublishedMethod* FindMethod(const std::string& name) const;
     // Publishes a member function of the derived class under its name.

@@ -8,16 +8,20 @@
 #include <string>
 
 #include "Component.h"
+#include "FlagSet.h"
 #include "Graphics.h"
 #include "Messages.h"
 
-// Control style flags: what the framework does for the control.
-constexpr unsigned csAcceptsControls = 0x1, csCaptureMouse = 0x2, csClickEvents = 0x8,
-                   csFramed = 0x10, csSetCaption = 0x20, csOpaque = 0x40,
-                   csDoubleClicks = 0x80;
-// Control state flags.
-constexpr unsigned csLButtonDown = 0x1, csClicked = 0x2, csFocusing = 0x20,
-                   csCreating = 0x40;
+// What the framework does for the control.
+using TControlStyle = FlagSet<struct ControlStyleKind>;
+constexpr auto csAcceptsControls = TControlStyle::Bit(0), csCaptureMouse = TControlStyle::Bit(1),
+               csClickEvents = TControlStyle::Bit(3), csFramed = TControlStyle::Bit(4),
+               csSetCaption = TControlStyle::Bit(5), csOpaque = TControlStyle::Bit(6),
+               csDoubleClicks = TControlStyle::Bit(7);
+// What the control is going through now.
+using TControlState = FlagSet<struct ControlStateKind>;
+constexpr auto csLButtonDown = TControlState::Bit(0), csClicked = TControlState::Bit(1),
+               csFocusing = TControlState::Bit(5), csCreating = TControlState::Bit(6);
 
 class TWinControl;
 class TCustomForm;
@@ -84,8 +88,8 @@ public:
     // The menu a right click on the control would open; resolved by name when loaded.
     TPopupMenu* PopupMenu = nullptr;
 
-    unsigned ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
-    unsigned ControlState = 0;
+    TControlStyle ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    TControlState ControlState;
 
     TNotifyEvent OnClick, OnDblClick;
     TMouseEvent OnMouseDown, OnMouseUp;

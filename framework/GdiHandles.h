@@ -1,5 +1,6 @@
-// Move-only owners of GDI handles. Each live handle is counted, so a test can show that
-// a round trip gives back everything it took.
+// Move-only owners of GDI handles and scoped device contexts. Each live handle is
+// counted, so a test can show that a round trip gives back everything it took; the
+// calls go through the platform layer, so a test can also watch them.
 #pragma once
 
 #include <windows.h>
@@ -32,7 +33,7 @@ public:
     explicit operator bool() const { return handle_ != nullptr; }
     void Reset(Handle handle = nullptr) {
         if (handle_) {
-            DeleteObject(handle_);
+            platform::DeleteObject(handle_);
             HandleCounts::Released(HandleKind::GdiObject);
         }
         handle_ = handle;
@@ -54,6 +55,10 @@ using BrushHandle = GdiObject<HBRUSH>;
 using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
 
+inline BrushHandle SolidBrush(COLORREF color) {
+    return BrushHandle(platform::CreateSolidBrush(color));
+}
+
 // A memory device context, deleted when it goes out of scope.
 class MemoryDC {
 public:
@@ -74,15 +79,15 @@ private:
     HDC dc_;
 };
 
-// A window's client-area device context, released when it goes out of scope.
-class ClientDC {
+// A device context lent by the system, given back when it goes out of scope.
+class BorrowedDC {
 public:
-    explicit ClientDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~ClientDC() {
-        if (dc_) ReleaseDC(window_, dc_);
+    BorrowedDC(HWND window, HDC dc) : window_(window), dc_(dc) {}
+    ~BorrowedDC() {
+        if (dc_) platform::ReleaseDC(window_, dc_);
     }
-    ClientDC(const ClientDC&) = delete;
-    ClientDC& operator=(const ClientDC&) = delete;
+    BorrowedDC(const BorrowedDC&) = delete;
+    BorrowedDC& operator=(const BorrowedDC&) = delete;
     HDC Get() const { return dc_; }
 
 private:
@@ -90,11 +95,24 @@ private:
     HDC dc_;
 };
 
+// A window's client area (or the screen's, for no window).
+class ClientDC : public BorrowedDC {
+public:
+    explicit ClientDC(HWND window) : BorrowedDC(window, platform::GetDC(window)) {}
+};
+
+// The whole window, frame included.
+class WindowDC : public BorrowedDC {
+public:
+    explicit WindowDC(HWND window) : BorrowedDC(window, platform::GetWindowDC(window)) {}
+};
+
 // Selects an object into a device context and puts the previous one back afterwards.
 class SelectedObject {
 public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectedObject() { SelectObject(dc_, previous_); }
+    SelectedObject(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(platform::SelectObject(dc, object)) {}
+    ~SelectedObject() { platform::SelectObject(dc_, previous_); }
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 

@@ -118,7 +118,7 @@ HBRUSH TBrush::Handle() {
             LOGBRUSH hollow{BS_HOLLOW, 0, 0};
             handle_.Reset(CreateBrushIndirect(&hollow));
         } else {
-            handle_.Reset(CreateSolidBrush(ColorToRGB(color_)));
+            handle_ = SolidBrush(ColorToRGB(color_));
         }
     }
     return handle_.Get();

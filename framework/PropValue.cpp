@@ -26,6 +26,8 @@ const std::pair<const char*, TCursor> kCursorNames[] = {
 };
 }  // namespace
 
+void TPropValue::Reject() const { Invalid(*this); }
+
 int TPropValue::AsInteger() const {
     if (kind != Kind::Integer) Invalid(*this);
     return static_cast<int>(integer);

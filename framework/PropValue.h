@@ -21,4 +21,6 @@ struct TPropValue {
     TCursor AsCursor() const;
     // An identifier from a fixed list of names, answered as its position in the list.
     int AsEnum(std::initializer_list<const char*> names) const;
+    // Refuses this value as the description's error for a property it cannot hold.
+    [[noreturn]] void Reject() const;
 };

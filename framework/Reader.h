@@ -26,9 +26,9 @@ public:
     T Method(const TPropValue& value) const {
         const std::string& name = value.AsIdentifier();
         const TComponent::TPublishedMethod* method = root_.FindMethod(name);
-        if (!method || !std::holds_alternative<T>(*method))
-            throw EReadError(FormatMessageText("Methode %s nicht gefunden", name));
-        return std::get<T>(*method);
+        const T* handler = method ? std::any_cast<T>(method) : nullptr;
+        if (!handler) throw EReadError(FormatMessageText("Methode %s nicht gefunden", name));
+        return *handler;
     }
 
 private:

@@ -49,8 +49,6 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
-using TCycleEvent = std::function<void(TObject* Sender, int NextIndex)>;
-using TStartupEvent = std::function<void(TObject* Sender, bool& ShowMainForm)>;
 // A handler may change the key, or set it to 0 to swallow it.
 using TKeyEvent = std::function<void(TObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;

@@ -237,7 +237,7 @@ void TWinControl::NotifyChildren(UINT msg) {
 
 HBRUSH TWinControl::BackgroundBrush() {
     if (!backgroundBrush_ || backgroundBrushColor_ != Color()) {
-        backgroundBrush_.Reset(CreateSolidBrush(ColorToRGB(Color())));
+        backgroundBrush_ = SolidBrush(ColorToRGB(Color()));
         backgroundBrushColor_ = Color();
     }
     return backgroundBrush_.Get();

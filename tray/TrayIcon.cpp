@@ -179,6 +179,11 @@ void TTrayIcon::Loaded() {
         PopupMenu = dynamic_cast<TPopupMenu*>(Owner()->FindComponent(pendingPopupMenu_));
         pendingPopupMenu_.clear();
     }
+    // Named in the description before the list itself may have been read.
+    if (!pendingIconList_.empty() && Owner()) {
+        SetIconList(dynamic_cast<TCustomImageList*>(Owner()->FindComponent(pendingIconList_)));
+        pendingIconList_.clear();
+    }
     StartupQuestion();
     ModifyTrayIcon();
     SetIconVisible(iconVisible_);
@@ -514,6 +519,7 @@ bool TTrayIcon::SetProperty(const std::string& name, const TPropValue& value, TR
     else if (name == "IconVisible") SetIconVisible(value.AsBoolean());
     else if (name == "IconIndex") SetIconIndex(value.AsInteger());
     else if (name == "PopupMenu") pendingPopupMenu_ = value.AsIdentifier();
+    else if (name == "IconList") pendingIconList_ = value.AsIdentifier();
     else if (name == "LeftPopup") LeftPopup = value.AsBoolean();
     else if (name == "WantEnterExitEvents") SetWantEnterExitEvents(value.AsBoolean());
     else if (name == "MinimizeToTray") MinimizeToTray = value.AsBoolean();
@@ -527,6 +533,10 @@ bool TTrayIcon::SetProperty(const std::string& name, const TPropValue& value, TR
     else if (name == "OnMinimizeToTray") OnMinimizeToTray = reader.NotifyMethod(value);
     else if (name == "OnCycle") OnCycle = reader.Method<TCycleEvent>(value);
     else if (name == "OnStartup") OnStartup = reader.Method<TStartupEvent>(value);
+    else if (name == "OnBalloonHintShow") OnBalloonHintShow = reader.NotifyMethod(value);
+    else if (name == "OnBalloonHintHide") OnBalloonHintHide = reader.NotifyMethod(value);
+    else if (name == "OnBalloonHintTimeout") OnBalloonHintTimeout = reader.NotifyMethod(value);
+    else if (name == "OnBalloonHintClick") OnBalloonHintClick = reader.NotifyMethod(value);
     else return TComponent::SetProperty(name, value, reader);
     return true;
 }

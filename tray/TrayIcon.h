@@ -14,6 +14,7 @@
 #include "Component.h"
 #include "Icon.h"
 #include "MessageTimer.h"
+#include "TrayEvents.h"
 #include "UtilityWindow.h"
 #include "WindowProcHook.h"
 
@@ -198,6 +199,6 @@ private:
     std::unique_ptr<ApplicationHook> appWindowHook_;
     // The owner's window procedure, taken over; it keeps the saved one to pass messages on.
     std::unique_ptr<WindowProcHook> ownerProcThunk_;
-    std::string pendingPopupMenu_;
+    std::string pendingPopupMenu_, pendingIconList_;
     NOTIFYICONDATAA notifyData_{};
 };

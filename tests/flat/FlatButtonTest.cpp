@@ -585,34 +585,34 @@ TEST_F(FlatButtonTest, HoverLightsOneButtonAtATimeAndPollsOnlyWhileLit) {
     const long timersBefore = HandleCounts::Live(HandleKind::Timer);
     auto form = MakeForm();
     TFlatButton &one = Button(*form, 1), &two = Button(*form, 2);
-    ASSERT_NE(TFlatButton::PollTimer(), nullptr);
-    EXPECT_FALSE(TFlatButton::PollTimer()->Running());
+    ASSERT_NE(TFlatButton::ButtonPollTimer(), nullptr);
+    EXPECT_FALSE(TFlatButton::ButtonPollTimer()->Running());
 
     fakeActiveWindow = form->Handle();
     Hover(one);
     EXPECT_TRUE(one.MouseIn());
-    EXPECT_EQ(TFlatButton::Hovered(), &one);
-    EXPECT_TRUE(TFlatButton::PollTimer()->Running());
+    EXPECT_EQ(TFlatButton::HoveredButton(), &one);
+    EXPECT_TRUE(TFlatButton::ButtonPollTimer()->Running());
     EXPECT_EQ(HandleCounts::Live(HandleKind::Timer), timersBefore + 1);
 
     Hover(two);  // straight from one to the other
     EXPECT_FALSE(one.MouseIn());
     EXPECT_TRUE(two.MouseIn());
-    EXPECT_EQ(TFlatButton::Hovered(), &two);
+    EXPECT_EQ(TFlatButton::HoveredButton(), &two);
     EXPECT_EQ(HandleCounts::Live(HandleKind::Timer), timersBefore + 1);
 
     // The cursor leaves without a mouse message: the poll notices and stops itself.
     fakeCursor = form->ClientToScreen({290, 130});
     EXPECT_TRUE(PumpUntil([&] { return !two.MouseIn(); }));
-    EXPECT_EQ(TFlatButton::Hovered(), nullptr);
-    EXPECT_FALSE(TFlatButton::PollTimer()->Running());
+    EXPECT_EQ(TFlatButton::HoveredButton(), nullptr);
+    EXPECT_FALSE(TFlatButton::ButtonPollTimer()->Running());
     EXPECT_EQ(HandleCounts::Live(HandleKind::Timer), timersBefore);
 
     // Without an active window nothing lights up and nothing polls.
     fakeActiveWindow = nullptr;
     Hover(one);
     EXPECT_FALSE(one.MouseIn());
-    EXPECT_FALSE(TFlatButton::PollTimer()->Running());
+    EXPECT_FALSE(TFlatButton::ButtonPollTimer()->Running());
 }
 
 TEST_F(FlatButtonTest, HeldButtonStaysLitUntilReleasedAndDisablingEndsTheHover) {
@@ -623,12 +623,12 @@ TEST_F(FlatButtonTest, HeldButtonStaysLitUntilReleasedAndDisablingEndsTheHover) 
     Press(one, 5, 5);
     fakeCursor = form->ClientToScreen({290, 130});
     Drag(one, 200, 100);
-    TFlatButton::PollTimer()->OnTimer()(TFlatButton::PollTimer());
+    TFlatButton::ButtonPollTimer()->OnTimer()(TFlatButton::ButtonPollTimer());
     EXPECT_TRUE(one.MouseIn());  // held: the hover does not end
-    EXPECT_TRUE(TFlatButton::PollTimer()->Running());
+    EXPECT_TRUE(TFlatButton::ButtonPollTimer()->Running());
     Release(one, 200, 100);
     EXPECT_FALSE(one.MouseIn());
-    EXPECT_FALSE(TFlatButton::PollTimer()->Running());
+    EXPECT_FALSE(TFlatButton::ButtonPollTimer()->Running());
     EXPECT_EQ(log, "");
 
     // Released over the button with the cursor there: it stays lit.
@@ -640,8 +640,8 @@ TEST_F(FlatButtonTest, HeldButtonStaysLitUntilReleasedAndDisablingEndsTheHover) 
 
     one.SetEnabled(false);
     EXPECT_FALSE(one.MouseIn());
-    EXPECT_EQ(TFlatButton::Hovered(), nullptr);
-    EXPECT_FALSE(TFlatButton::PollTimer()->Running());
+    EXPECT_EQ(TFlatButton::HoveredButton(), nullptr);
+    EXPECT_FALSE(TFlatButton::ButtonPollTimer()->Running());
     EXPECT_EQ(one.State(), TFlatButtonState::bsDisabled);
 }
 
@@ -651,8 +651,8 @@ TEST_F(FlatButtonTest, APressLightsTheButtonAsAHoverWouldWithoutAnActiveWindow) 
     Hover(one);  // another program is active: nothing lights up
     Press(one, 5, 5);
     EXPECT_TRUE(one.MouseIn());
-    EXPECT_EQ(TFlatButton::Hovered(), &one);
-    EXPECT_TRUE(TFlatButton::PollTimer()->Running());
+    EXPECT_EQ(TFlatButton::HoveredButton(), &one);
+    EXPECT_TRUE(TFlatButton::ButtonPollTimer()->Running());
     Release(one, 5, 5);
 }
 
@@ -672,7 +672,7 @@ TEST_F(FlatButtonTest, LosingTheCaptureEndsThePressWithoutAClick) {
         if (cancelled) SendMessageA(window, WM_CANCELMODE, 0, 0);
         else SetCapture(form->Handle());
         EXPECT_FALSE(one.Dragging());
-        EXPECT_FALSE(TFlatButton::PollTimer()->Running());
+        EXPECT_FALSE(TFlatButton::ButtonPollTimer()->Running());
         // Back on the button: the hot face, and a late release is no click.
         Hover(one);
         EXPECT_EQ(Face(one)->Pixel(1, 1), COLORREF(clGray));
@@ -705,11 +705,11 @@ TEST_F(FlatButtonTest, ThePollTimerLivesWithTheButtonsAndEverythingIsGivenBack) 
     const long gdi = HandleCounts::Live(HandleKind::GdiObject);
     const long windows = HandleCounts::Live(HandleKind::Window);
     const long timers = HandleCounts::Live(HandleKind::Timer);
-    ASSERT_EQ(TFlatButton::LiveCount(), 0);
-    ASSERT_EQ(TFlatButton::PollTimer(), nullptr);
+    ASSERT_EQ(TFlatButton::FlatButtonCount(), 0);
+    ASSERT_EQ(TFlatButton::ButtonPollTimer(), nullptr);
     {
         auto form = MakeForm();
-        EXPECT_EQ(TFlatButton::LiveCount(), 3);
+        EXPECT_EQ(TFlatButton::FlatButtonCount(), 3);
         TFlatButton& one = Button(*form, 1);
         TBitmap strip;
         strip.SetSize(16, 8);
@@ -724,12 +724,12 @@ TEST_F(FlatButtonTest, ThePollTimerLivesWithTheButtonsAndEverythingIsGivenBack) 
         Hover(Button(*form, 2));
         UpdateWindow(form->Handle());
         delete &Button(*form, 3);
-        EXPECT_EQ(TFlatButton::LiveCount(), 2);
-        EXPECT_NE(TFlatButton::PollTimer(), nullptr);
+        EXPECT_EQ(TFlatButton::FlatButtonCount(), 2);
+        EXPECT_NE(TFlatButton::ButtonPollTimer(), nullptr);
     }
-    EXPECT_EQ(TFlatButton::LiveCount(), 0);
-    EXPECT_EQ(TFlatButton::PollTimer(), nullptr);
-    EXPECT_EQ(TFlatButton::Hovered(), nullptr);
+    EXPECT_EQ(TFlatButton::FlatButtonCount(), 0);
+    EXPECT_EQ(TFlatButton::ButtonPollTimer(), nullptr);
+    EXPECT_EQ(TFlatButton::HoveredButton(), nullptr);
     EXPECT_EQ(HandleCounts::Live(HandleKind::GdiObject), gdi);
     EXPECT_EQ(HandleCounts::Live(HandleKind::Window), windows);
     EXPECT_EQ(HandleCounts::Live(HandleKind::Timer), timers);
