@@ -29,6 +29,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2") {
     Publish("FlatEdit5MouseMove", &TForm2::FlatEdit5MouseMove);
     Publish("FlatEdit6MouseMove", &TForm2::FlatEdit6MouseMove);
     Publish("FlatEdit5Change", &TForm2::FlatEdit5Change);
+    Publish("KeyEditKeyPress", &TForm2::KeyEditKeyPress);
     ReadDescriptionResource("TFORM2");
     Label15 = &ComponentAs<TLabel>(*this, "Label15");
     Label16 = &ComponentAs<TLabel>(*this, "Label16");
@@ -48,19 +49,6 @@ TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2") {
     FlatCheckBox1 = shiftBoxes_[0], FlatCheckBox2 = shiftBoxes_[1];
     FlatCheckBox3 = shiftBoxes_[2], FlatCheckBox4 = shiftBoxes_[3];
     FlatCheckBox5 = shiftBoxes_[4], FlatCheckBox6 = shiftBoxes_[5];
-    for (size_t i = 0; i < keyEdits_.size(); ++i) {
-        TFlatEdit* edit = keyEdits_[i];
-        auto keyPress = [this, edit, i](TMessage& message) {
-            if (message.Msg == WM_CHAR) {
-                char key = char(message.WParam);
-                KeyEditKeyPress(edit, key);
-                if (key == 0) return;  // refused: the edit never sees it
-                message.WParam = static_cast<unsigned char>(key);
-            }
-            keyPressHooks_[i]->PassOn(message);
-        };
-        keyPressHooks_[i] = std::make_unique<WindowProcHook>(edit->Handle(), keyPress);
-    }
     DoCreate();
 }
 

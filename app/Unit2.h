@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <memory>
 
 #include "Button.h"
 #include "FlatCheckBox.h"
@@ -12,7 +11,6 @@
 #include "Image.h"
 #include "Label.h"
 #include "FlatTitlebar.h"
-#include "WindowProcHook.h"
 
 class TForm2 : public TForm {
 public:
@@ -74,9 +72,6 @@ private:
 
     std::array<TFlatEdit*, 6> keyEdits_{};
     std::array<TFlatCheckBox*, 6> shiftBoxes_{};
-    // Each key edit's typed characters pass KeyEditKeyPress first. Members go before the
-    // form's base destroys the controls, so the hooks let go of live windows.
-    std::array<std::unique_ptr<WindowProcHook>, 6> keyPressHooks_;
 };
 
 extern TForm2* Form2;

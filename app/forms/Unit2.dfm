@@ -333,6 +333,7 @@ object Form2: TForm2
     TabOrder = 1
     Text = 'W'
     OnMouseMove = FlatEdit1MouseMove
+    OnKeyPress = KeyEditKeyPress
   end
   object FlatEdit2: TFlatEdit
     Left = 384
@@ -349,6 +350,7 @@ object Form2: TForm2
     TabOrder = 2
     Text = 'E'
     OnMouseMove = FlatEdit2MouseMove
+    OnKeyPress = KeyEditKeyPress
   end
   object FlatEdit3: TFlatEdit
     Left = 384
@@ -365,6 +367,7 @@ object Form2: TForm2
     TabOrder = 3
     Text = 'D'
     OnMouseMove = FlatEdit3MouseMove
+    OnKeyPress = KeyEditKeyPress
   end
   object FlatEdit4: TFlatEdit
     Left = 384
@@ -381,6 +384,7 @@ object Form2: TForm2
     TabOrder = 4
     Text = 'S'
     OnMouseMove = FlatEdit4MouseMove
+    OnKeyPress = KeyEditKeyPress
   end
   object FlatEdit5: TFlatEdit
     Left = 384
@@ -398,6 +402,7 @@ object Form2: TForm2
     Text = 'C'
     OnMouseMove = FlatEdit5MouseMove
     OnChange = FlatEdit5Change
+    OnKeyPress = KeyEditKeyPress
   end
   object FlatEdit6: TFlatEdit
     Left = 384
@@ -414,6 +419,7 @@ object Form2: TForm2
     TabOrder = 6
     Text = 'X'
     OnMouseMove = FlatEdit6MouseMove
+    OnKeyPress = KeyEditKeyPress
   end
   object Button1: TButton
     Left = 16
