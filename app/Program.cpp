@@ -22,6 +22,9 @@ void CreateProgramForms(TApplication& application) {
     RegisterClass<TFlatTitlebar>("TFlatTitlebar");
     RegisterClass<TTrayIcon>("TTrayIcon");
     application.CreateForm(Form1);
+    // On a normal start the player sees the main window while the others are made. A
+    // first run replaces it at once by the settings window, so it waits as before.
+    if (Form1->Timer2->Enabled()) application.ShowMainFormNow();
     application.CreateForm(Form2);
     application.CreateForm(Form3);
     application.CreateForm(Form4);

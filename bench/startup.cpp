@@ -3,6 +3,10 @@
 //
 //   bench_startup.exe RUNS NAME EXE CLASS [NAME EXE CLASS]...
 //
+// CLASS is the class of the window to wait for; CLASS/MAIN waits for CLASS and closes the
+// program through its window of class MAIN (a first run of Kitbag shows its settings
+// window, which only hides when closed).
+//
 // First, per program, it learns what the painted window looks like: it starts the
 // program, lets it settle, reads a grid of screen points inside the window, closes it
 // and reads them again. The points whose colour differs clearly between the two become
@@ -34,7 +38,15 @@ struct Program {
     std::string name;
     std::string exe;
     std::wstring windowClass;
+    std::wstring mainClass;  // the window that ends the program when closed
 };
+
+Program ParseProgram(const char* name, const char* exe, const char* classes) {
+    std::wstring both = Widen(classes);
+    size_t slash = both.find(L'/');
+    if (slash == std::wstring::npos) return {name, exe, both, both};
+    return {name, exe, both.substr(0, slash), both.substr(slash + 1)};
+}
 
 struct Probe {
     POINT at;  // screen coordinates
@@ -123,7 +135,7 @@ Look Calibrate(const Program& program) {
         std::vector<COLORREF> again = Sample(grid);
         for (size_t i = 0; i < grid.size(); ++i)
             if (again[i] != painted[i]) painted[i] = CLR_INVALID;  // not steady: no probe
-        child.Close(window);
+        child.Close(child.Window(program.mainClass.c_str()));
     }
     Sleep(1000);
     std::vector<COLORREF> without = Sample(grid);
@@ -171,7 +183,7 @@ void TimeOneStart(const Program& program, const Look& look) {
     std::printf("%s %lld %lld %lld\n", program.name.c_str(), Microseconds(start, painted),
                 Microseconds(start, visible), Microseconds(start, created));
     std::fflush(stdout);
-    child.Close(window);
+    child.Close(child.Window(program.mainClass.c_str()));
     Sleep(300);
 }
 
@@ -185,7 +197,7 @@ int main(int argc, char** argv) {
     int runs = std::atoi(argv[1]);
     std::vector<Program> programs;
     for (int i = 2; i + 2 < argc; i += 3)
-        programs.push_back({argv[i], argv[i + 1], Widen(argv[i + 2])});
+        programs.push_back(ParseProgram(argv[i], argv[i + 1], argv[i + 2]));
     try {
         std::vector<Look> looks;
         for (const Program& program : programs) looks.push_back(Calibrate(program));

@@ -91,14 +91,24 @@ void TApplication::UnhookMainWindow(int id) {
     std::erase_if(hooks_, [id](const auto& entry) { return entry.first == id; });
 }
 
+void TApplication::ShowMainFormNow() {
+    // A program that starts in the tray shows no bare taskbar button either.
+    if (!handle_ || !mainForm_ || !ShowMainForm || mainFormShown_) return;
+    mainFormShown_ = true;
+    ShowWindow(handle_, SW_SHOWNOACTIVATE);
+    mainForm_->Show();
+    RedrawWindow(mainForm_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Wine copies a painted window to the display only when its thread looks for a
+    // message and finds none; this asks for one that is never posted. Nothing is
+    // dispatched: posted messages and timers wait for the loop.
+    MSG none;
+    PeekMessageA(&none, mainForm_->Handle(), WM_NULL, WM_NULL, PM_NOREMOVE);
+}
+
 void TApplication::Run() {
     if (!handle_) Initialize();
     if (mainForm_) {
-        // A program that starts in the tray shows no bare taskbar button either.
-        if (ShowMainForm) {
-            ShowWindow(handle_, SW_SHOWNOACTIVATE);
-            mainForm_->Show();
-        }
+        ShowMainFormNow();
         while (!terminated_) HandleMessage();
     }
     DestroyComponents();

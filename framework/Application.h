@@ -32,6 +32,9 @@ public:
     // Shows the main form and runs the message loop until Terminate, then destroys the
     // forms.
     void Run();
+    // Shows the main form now and puts it on the screen painted, before the loop runs;
+    // Run then leaves it as it is.
+    void ShowMainFormNow();
     void Terminate();
     bool Terminated() const { return terminated_; }
     void Minimize();
@@ -75,6 +78,7 @@ private:
     TCustomForm* mainForm_ = nullptr;
     TControl* mouseControl_ = nullptr;
     bool terminated_ = false;
+    bool mainFormShown_ = false;
     std::vector<std::pair<int, THook>> hooks_;
     int nextHookId_ = 1;
 };

@@ -222,5 +222,6 @@ void TCanvas::DrawTransparent(const RECT& target, TBitmap& bitmap, COLORREF key)
                    SRCCOPY);
         source = scaledDC;
     }
-    TransparentBlt(dc_, target.left, target.top, width, height, source, 0, 0, width, height, key);
+    // gdi32's own export; msimg32.dll's TransparentBlt only forwards to it.
+    GdiTransparentBlt(dc_, target.left, target.top, width, height, source, 0, 0, width, height, key);
 }

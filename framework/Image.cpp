@@ -1,5 +1,7 @@
 #include "Image.h"
 
+#include <utility>
+
 #include "PictureLoader.h"
 #include "Reader.h"
 
@@ -9,12 +11,23 @@ TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
 }
 
 TBitmap& TImage::Picture() {
+    // The name goes first, so a picture that cannot be decoded is reported once.
+    if (!picture_ && !pictureName_.empty())
+        picture_ = LoadSharedPicture(std::exchange(pictureName_, {}));
     if (!picture_) picture_ = std::make_shared<TBitmap>();
     return *picture_;
 }
 
 void TImage::SetPicture(std::shared_ptr<TBitmap> picture) {
+    pictureName_.clear();
     picture_ = std::move(picture);
+    Invalidate();
+}
+
+void TImage::SetPictureName(const std::string& resourceName) {
+    CheckPictureExists(resourceName);
+    picture_.reset();
+    pictureName_ = resourceName;
     Invalidate();
 }
 
@@ -31,8 +44,9 @@ void TImage::SetTransparent(bool value) {
 }
 
 void TImage::Paint() {
-    if (!picture_ || picture_->Empty()) return;
-    TBitmap& picture = *picture_;
+    if (!picture_ && pictureName_.empty()) return;
+    TBitmap& picture = Picture();
+    if (picture.Empty()) return;
     RECT target = stretch_ ? ClientRect() : RECT{0, 0, picture.Width(), picture.Height()};
     if (transparent_)
         Canvas().DrawTransparent(target, picture, picture.Pixel(0, picture.Height() - 1));
@@ -45,7 +59,7 @@ void TImage::Paint() {
 bool TImage::SetProperty(const std::string& name, const TPropValue& value, TReader& reader) {
     if (name == "Stretch") SetStretch(value.AsBoolean());
     else if (name == "Transparent") SetTransparent(value.AsBoolean());
-    else if (name == "Picture") SetPicture(LoadSharedPicture(value.AsIdentifier()));
+    else if (name == "Picture") SetPictureName(value.AsIdentifier());
     else return TGraphicControl::SetProperty(name, value, reader);
     return true;
 }

@@ -1,8 +1,10 @@
 // A windowless picture: drawn at its natural size or stretched to its box, and with
-// Transparent set, every pixel of the picture's bottom-left colour is left out.
+// Transparent set, every pixel of the picture's bottom-left colour is left out. A picture
+// named in the description is decoded when the image first paints or is asked for it.
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "Bitmap.h"
 #include "GraphicControl.h"
@@ -14,6 +16,9 @@ public:
     // The picture; several images may share one.
     TBitmap& Picture();
     void SetPicture(std::shared_ptr<TBitmap> picture);
+    // The program's picture of that name, decoded only when needed.
+    void SetPictureName(const std::string& resourceName);
+    bool PictureDecoded() const { return picture_ != nullptr; }
     bool Stretch() const { return stretch_; }
     void SetStretch(bool value);
     bool Transparent() const { return transparent_; }
@@ -26,6 +31,7 @@ protected:
 
 private:
     std::shared_ptr<TBitmap> picture_;
+    std::string pictureName_;
     bool stretch_ = false;
     bool transparent_ = false;
 };

@@ -1,52 +1,66 @@
 #include "ImageList.h"
 
 #include "Bitmap.h"
-#include "HandleCounts.h"
+#include "GdiHandles.h"
+#include "Graphics.h"
 #include "Icon.h"
 #include "Reader.h"
 
-TCustomImageList::~TCustomImageList() { Release(); }
+TCustomImageList::TCustomImageList(TComponent* owner) : TComponent(owner) {}
 
-void TCustomImageList::Release() {
-    if (!handle_) return;
-    ImageList_Destroy(handle_);
-    HandleCounts::Released(HandleKind::GdiObject);
-    handle_ = nullptr;
-}
+TCustomImageList::~TCustomImageList() = default;
 
 void TCustomImageList::SetSize(int width, int height) {
     if (width == width_ && height == height_) return;
-    Release();
+    images_.clear();
     width_ = width;
     height_ = height;
 }
 
-HIMAGELIST TCustomImageList::Handle() {
-    if (!handle_) {
-        handle_ = ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, 4, 4);
-        if (handle_) HandleCounts::Acquired(HandleKind::GdiObject);
-    }
-    return handle_;
-}
-
-int TCustomImageList::Count() const { return handle_ ? ImageList_GetImageCount(handle_) : 0; }
-
 int TCustomImageList::AddMasked(TBitmap& bitmap, COLORREF maskColor) {
-    if (bitmap.Empty()) return -1;
-    // The system list keeps its own copy, taken from a bitmap no DC holds.
-    HBITMAP copy = static_cast<HBITMAP>(CopyImage(bitmap.Handle(), IMAGE_BITMAP, 0, 0, 0));
-    int index = ImageList_AddMasked(Handle(), copy, maskColor);
-    DeleteObject(copy);
-    return index;
+    if (bitmap.Empty() || width_ <= 0 || height_ <= 0) return -1;
+    int cells = bitmap.Width() / width_;
+    if (cells <= 0) return -1;
+    int first = Count();
+    for (int cell = 0; cell < cells; ++cell) {
+        auto picture = std::make_unique<TBitmap>();
+        picture->SetSize(width_, height_);
+        BitBlt(picture->Canvas().Handle(), 0, 0, width_, height_, bitmap.Canvas().Handle(),
+               cell * width_, 0, SRCCOPY);
+        images_.push_back({std::move(picture), maskColor});
+    }
+    return first;
 }
 
 void TCustomImageList::GetIcon(int index, TIcon& icon) const {
-    if (!handle_ || index < 0 || index >= Count()) return;
-    icon.SetHandle(ImageList_GetIcon(handle_, index, ILD_NORMAL));
+    if (index < 0 || index >= Count()) return;
+    const Image& image = images_[size_t(index)];
+    HDC source = image.picture->Canvas().Handle();
+    // The mask: white where the picture shows its mask colour.
+    BitmapHandle mask{CreateBitmap(width_, height_, 1, 1, nullptr)};
+    BitmapHandle colour{CreateCompatibleBitmap(source, width_, height_)};
+    if (!mask || !colour) return;
+    {
+        MemoryDC maskDC(source), colourDC(source);
+        SelectedObject selectedMask(maskDC.Get(), mask.Get());
+        SelectedObject selectedColour(colourDC.Get(), colour.Get());
+        COLORREF background = SetBkColor(source, image.maskColor);
+        BitBlt(maskDC.Get(), 0, 0, width_, height_, source, 0, 0, SRCCOPY);
+        SetBkColor(source, background);
+        // The picture with its see-through pixels black, as an icon's colour part wants.
+        BitBlt(colourDC.Get(), 0, 0, width_, height_, source, 0, 0, SRCCOPY);
+        SetTextColor(colourDC.Get(), RGB(255, 255, 255));
+        SetBkColor(colourDC.Get(), RGB(0, 0, 0));
+        BitBlt(colourDC.Get(), 0, 0, width_, height_, maskDC.Get(), 0, 0, SRCAND);
+    }
+    ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Get()};
+    icon.SetHandle(CreateIconIndirect(&info));
 }
 
 void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
-    if (handle_) ImageList_Draw(handle_, index, canvas.Handle(), x, y, ILD_NORMAL);
+    if (index < 0 || index >= Count()) return;
+    const Image& image = images_[size_t(index)];
+    canvas.DrawTransparent(RECT{x, y, x + width_, y + height_}, *image.picture, image.maskColor);
 }
 
 bool TCustomImageList::SetProperty(const std::string& name, const TPropValue& value,

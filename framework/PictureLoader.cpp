@@ -15,9 +15,18 @@ namespace {
     throw EReadError(FormatMessageText("Bild %s kann nicht gelesen werden", name));
 }
 
+HRSRC FindPicture(HMODULE module, const std::string& name) {
+    return FindResourceA(module, name.c_str(), "PNG");
+}
+
+std::map<std::string, std::weak_ptr<TBitmap>>& SharedPictures() {
+    static std::map<std::string, std::weak_ptr<TBitmap>> shared;
+    return shared;
+}
+
 std::shared_ptr<TBitmap> Decode(const std::string& name) {
     HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC resource = FindResourceA(module, name.c_str(), "PNG");
+    HRSRC resource = FindPicture(module, name);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
     if (!bytes) throw EReadError(FormatMessageText("Ressource %s nicht gefunden", name));
@@ -50,9 +59,19 @@ std::shared_ptr<TBitmap> Decode(const std::string& name) {
 }  // namespace
 
 std::shared_ptr<TBitmap> LoadSharedPicture(const std::string& resourceName) {
-    static std::map<std::string, std::weak_ptr<TBitmap>> shared;
+    auto& shared = SharedPictures();
     if (auto existing = shared[resourceName].lock()) return existing;
     auto bitmap = Decode(resourceName);
     shared[resourceName] = bitmap;
     return bitmap;
+}
+
+void CheckPictureExists(const std::string& resourceName) {
+    if (!FindPicture(GetModuleHandleA(nullptr), resourceName))
+        throw EReadError(FormatMessageText("Ressource %s nicht gefunden", resourceName));
+}
+
+bool PictureInUse(const std::string& resourceName) {
+    auto found = SharedPictures().find(resourceName);
+    return found != SharedPictures().end() && !found->second.expired();
 }

@@ -11,3 +11,7 @@ class TBitmap;
 // A PNG resource (type "PNG") of the running program, by name; throws a read error when
 // there is none or it cannot be decoded.
 std::shared_ptr<TBitmap> LoadSharedPicture(const std::string& resourceName);
+// Throws the same error when the program holds no such picture, without decoding it.
+void CheckPictureExists(const std::string& resourceName);
+// True while the named picture is decoded and held by someone.
+bool PictureInUse(const std::string& resourceName);

@@ -51,6 +51,8 @@ void ExpectStartWithFile(const std::wstring& leaf) {
     for (int slot : {1, 2, 4, 5, 6}) EXPECT_TRUE(ShiftBoxChecked(kitbag, slot)) << slot;
     EXPECT_TRUE(kitbag.Visible(L"TForm1"));
     EXPECT_FALSE(kitbag.Visible(L"TForm2"));
+    // The main window shows before the tray window is made; its icon follows.
+    EXPECT_TRUE(WaitFor([] { return TrayIconCount() == 1; }));
     // The key edits are filled only when the settings are opened from the main window.
     EXPECT_EQ(KeyEditText(kitbag, 1), "W");
 }

@@ -1,0 +1,101 @@
+// The order of the start: on a normal start the main window is on screen, painted whole,
+// before the other windows exist; pictures are decoded when a window first needs them,
+// once for all windows that show them.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "Application.h"
+#include "Image.h"
+#include "PictureLoader.h"
+#include "Program.h"
+#include "SlotSettings.h"
+#include "TestSupport.h"
+#include "Unit1.h"
+#include "Unit2.h"
+
+namespace {
+
+// What the main window looked like when the settings window was about to be created.
+struct SeenAtSecondForm {
+    bool seen = false, mainVisible = false, mainPaintPending = true, mainPicturesDecoded = false;
+};
+SeenAtSecondForm* watching = nullptr;
+
+bool PaintPending(HWND window) {
+    bool pending = GetUpdateRect(window, nullptr, FALSE);
+    EnumChildWindows(window, [](HWND child, LPARAM any) {
+        if (GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(any) = true;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&pending));
+    return pending;
+}
+
+LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
+    char name[32] = {};
+    if (code == HCBT_CREATEWND && watching && !watching->seen &&
+        GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof(name)) &&
+        std::string(name) == "TForm2") {
+        watching->seen = true;
+        HWND main = Form1->Handle();
+        watching->mainVisible = IsWindowVisible(main);
+        watching->mainPaintPending = PaintPending(main);
+        watching->mainPicturesDecoded = true;
+        for (const char* image : {"Image1", "Image13", "Image3", "Image9", "Image11", "Image20"})
+            watching->mainPicturesDecoded &= ComponentAs<TImage>(*Form1, image).PictureDecoded();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class StartOrderTest : public ::testing::Test {
+protected:
+    void Start(bool withSettingsFile) {
+        DeleteFileW(SettingsFilePath().c_str());
+        if (withSettingsFile)
+            WriteBytes(SettingsFilePath(), "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n");
+        application.Initialize();
+        watching = &seen;
+        HHOOK hook = SetWindowsHookExA(WH_CBT, WatchCreation, nullptr, GetCurrentThreadId());
+        CreateProgramForms(application);
+        UnhookWindowsHookEx(hook);
+        watching = nullptr;
+    }
+    void TearDown() override { DeleteFileW(SettingsFilePath().c_str()); }
+
+    SeenAtSecondForm seen;
+    TApplication application;
+};
+
+TEST_F(StartOrderTest, ANormalStartShowsTheMainWindowPaintedBeforeTheOthersAndDecodesTheRestLater) {
+    Start(true);
+    ASSERT_TRUE(seen.seen);
+    EXPECT_TRUE(seen.mainVisible);
+    EXPECT_FALSE(seen.mainPaintPending);
+    EXPECT_TRUE(seen.mainPicturesDecoded);
+    // The settings window exists but was never shown: its own pictures wait, and the
+    // background it shares with the main window is the main window's bitmap.
+    EXPECT_FALSE(IsWindowVisible(Form2->Handle()));
+    EXPECT_FALSE(PictureInUse("HOTKEYPANEL"));
+    EXPECT_FALSE(ComponentAs<TImage>(*Form2, "Image4").PictureDecoded());
+    EXPECT_EQ(&ComponentAs<TImage>(*Form2, "Image1").Picture(),
+              &ComponentAs<TImage>(*Form1, "Image1").Picture());
+    // The start-up handler sets the never shown window's boxes (slot 3 without Shift);
+    // its first paint then decodes its own pictures.
+    Form1->Timer2Timer(nullptr);
+    EXPECT_TRUE(Form2->FlatCheckBox2->Checked());
+    EXPECT_FALSE(Form2->FlatCheckBox3->Checked());
+    Form2->Show();
+    RedrawWindow(Form2->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(ComponentAs<TImage>(*Form2, "Image4").PictureDecoded());
+    EXPECT_FALSE(ComponentAs<TImage>(*Form2, "Image4").Picture().Empty());
+}
+
+TEST_F(StartOrderTest, AFirstRunShowsNoWindowBeforeAllExist) {
+    Start(false);
+    ASSERT_TRUE(seen.seen);
+    EXPECT_FALSE(seen.mainVisible);
+    EXPECT_FALSE(IsWindowVisible(Form1->Handle()));
+}
+
+}  // namespace
