@@ -139,9 +139,7 @@ void TApplication::ProcessMessages() {
 bool TApplication::IsTabKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-    HWND window = msg.hwnd;
-    TWinControl* control = nullptr;
-    while (window && !(control = TWinControl::FromHandle(window))) window = GetParent(window);
+    TWinControl* control = FindOwningControl(msg.hwnd);
     if (!control) return false;
     TCustomForm* form = control->ParentForm();
     if (!form) return false;
@@ -170,15 +168,16 @@ void TApplication::ProcessMessage(MSG& msg) {
 }
 
 // A character the focused control does not take, or Alt with a character, is offered
-// to the controls of its form, which may use it as an accelerator.
+// to the controls of its form, which may use it as an accelerator. The form is the one
+// the key was typed into: the focus may have moved on before the character is read.
 bool TApplication::IsDialogChar(const MSG& msg) {
     bool plain = msg.message == WM_CHAR;
     bool withAlt = msg.message == WM_SYSCHAR && msg.wParam != ' ';
     if (!plain && !withAlt) return false;
     if (plain && (SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, 0) & DLGC_WANTCHARS))
         return false;
-    TWinControl* focused = Screen.ActiveControl();
-    TCustomForm* form = focused ? focused->ParentForm() : nullptr;
+    TWinControl* typedInto = FindOwningControl(msg.hwnd);
+    TCustomForm* form = typedInto ? typedInto->ParentForm() : nullptr;
     if (!form) return false;
     return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
 }

@@ -6,15 +6,13 @@
 
 TScreen Screen;
 
-namespace {
-TWinControl* OwningControl(HWND window) {
+TWinControl* FindOwningControl(HWND window) {
     TWinControl* control = nullptr;
     while (window && !(control = TWinControl::FromHandle(window))) window = GetParent(window);
     return control;
 }
-}  // namespace
 
-TWinControl* TScreen::ActiveControl() const { return OwningControl(GetFocus()); }
+TWinControl* TScreen::ActiveControl() const { return FindOwningControl(GetFocus()); }
 
 TControl* FindDragTarget(POINT screenPoint, bool allowDisabled) {
     HWND window = WindowFromPoint(screenPoint);
@@ -31,7 +29,7 @@ TControl* FindDragTarget(POINT screenPoint, bool allowDisabled) {
         }
         current = child;
     }
-    TWinControl* control = OwningControl(window);
+    TWinControl* control = FindOwningControl(window);
     if (!control) return nullptr;
     if (!allowDisabled && !control->Enabled()) return nullptr;
     POINT client = control->ScreenToClient(screenPoint);

@@ -20,5 +20,8 @@ extern TScreen Screen;
 // The control under a screen point: the innermost windowed control there, or the
 // topmost windowless child of it; disabled ones too when asked.
 TControl* FindDragTarget(POINT screenPoint, bool allowDisabled);
+
+// The framework control of a window, or of its nearest ancestor that is one.
+TWinControl* FindOwningControl(HWND window);
 // Whether the character is the accelerator of the caption (the one after '&').
 bool IsAccel(unsigned charCode, const std::string& caption);

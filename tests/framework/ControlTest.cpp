@@ -236,6 +236,20 @@ end)");
     EXPECT_EQ(log, "A char B char ");
     log.clear();
     EXPECT_EQ(form.Perform(CM_DIALOGCHAR, 'q'), 0);
+
+    // A character goes to the form it was typed into, even once the focus has moved on.
+    TestForm other(&application, R"(
+object Other: TTestForm
+  object Edit2: TEdit
+  end
+end)");
+    other.Show();
+    ComponentAs<TWinControl>(other, "Edit2").SetFocus();
+    log.clear();
+    PostMessageA(form.Handle(), WM_SYSCHAR, 'e', 1);
+    application.ProcessMessages();
+    EXPECT_EQ(log, "A char B char ");
+
     EXPECT_TRUE(IsAccel('s', "&Save"));
     EXPECT_FALSE(IsAccel('v', "Sa&&ve"));
 }
