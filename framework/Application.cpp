@@ -5,6 +5,7 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "HandleCounts.h"
+#include "PictureLoader.h"
 #include "Screen.h"
 #include "StandardClasses.h"
 #include "TextConversion.h"
@@ -28,6 +29,7 @@ TApplication::~TApplication() {
         handle_ = nullptr;
         HandleCounts::Released(HandleKind::Window);
     }
+    ReleasePictureDecoder();
     if (comInitialised_) CoUninitialize();
     if (Application == this) Application = nullptr;
 }
@@ -116,6 +118,10 @@ void TApplication::Run() {
 
 void TApplication::HandleMessage() {
     MSG msg;
+    // Once nothing is left to do, the picture decoder goes: a window shown later loads
+    // it again for its own pictures.
+    if (PictureDecoderLoaded() && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        ReleasePictureDecoder();
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
         terminated_ = true;

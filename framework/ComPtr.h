@@ -11,6 +11,10 @@ public:
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
     T** Out() { return &pointer_; }
+    void Reset() {
+        if (pointer_) pointer_->Release();
+        pointer_ = nullptr;
+    }
     T* operator->() const { return pointer_; }
     T* Get() const { return pointer_; }
 

@@ -24,34 +24,77 @@ std::map<std::string, std::weak_ptr<TBitmap>>& SharedPictures() {
     return shared;
 }
 
+// The system's imaging component, loaded by the program itself rather than imported, so
+// that it can be let go again: the pictures are decoded once, and the program then
+// waits in the background for hours.
+class ImagingComponent {
+public:
+    ImagingComponent() : module_(LoadLibraryW(L"windowscodecs.dll")) {
+        using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+        auto get = module_ ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(
+                                 GetProcAddress(module_, "DllGetClassObject")))
+                           : nullptr;
+        ComPtr<IClassFactory> classFactory;
+        if (!get ||
+            FAILED(get(CLSID_WICImagingFactory, IID_IClassFactory,
+                       reinterpret_cast<void**>(classFactory.Out()))) ||
+            FAILED(classFactory->CreateInstance(nullptr, IID_IWICImagingFactory,
+                                                reinterpret_cast<void**>(factory_.Out()))))
+            factory_.Reset();
+    }
+    ~ImagingComponent() {
+        factory_.Reset();  // before the code behind it goes
+        if (module_) FreeLibrary(module_);
+    }
+    ImagingComponent(const ImagingComponent&) = delete;
+    ImagingComponent& operator=(const ImagingComponent&) = delete;
+
+    IWICImagingFactory* Factory() const { return factory_.Get(); }
+
+private:
+    HMODULE module_;
+    ComPtr<IWICImagingFactory> factory_;
+};
+
+std::unique_ptr<ImagingComponent>& LoadedImaging() {
+    static std::unique_ptr<ImagingComponent> loaded;
+    return loaded;
+}
+
+IWICImagingFactory* ImagingFactory() {
+    auto& loaded = LoadedImaging();
+    if (!loaded) loaded = std::make_unique<ImagingComponent>();
+    return loaded->Factory();
+}
+
 std::shared_ptr<TBitmap> Decode(const std::string& name) {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC resource = FindPicture(module, name);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
     if (!bytes) throw EReadError(FormatMessageText("Ressource %s nicht gefunden", name));
-    ComPtr<IWICImagingFactory> factory;
+    IWICImagingFactory* factory = ImagingFactory();
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICBitmapSource> converted;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out()))) ||
-        FAILED(factory->CreateStream(stream.Out())) ||
+    ComPtr<IWICFormatConverter> converted;
+    if (!factory || FAILED(factory->CreateStream(stream.Out())) ||
         FAILED(stream->InitializeFromMemory(bytes, SizeofResource(module, resource))) ||
         FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
         FAILED(decoder->GetFrame(0, frame.Out())) ||
-        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.Get(), converted.Out())))
+        FAILED(factory->CreateFormatConverter(converted.Out())) ||
+        FAILED(converted->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)))
         Unreadable(name);
     UINT width = 0, height = 0;
     if (FAILED(converted->GetSize(&width, &height)) || !width || !height) Unreadable(name);
     auto bitmap = std::make_shared<TBitmap>();
-    bitmap->SetSize(int(width), int(height));
+    bitmap->SetSize(int(width), int(height), TPixelFormat::pf24bit);
     GdiFlush();
-    UINT stride = width * 4;
-    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height,
-                                     reinterpret_cast<BYTE*>(bitmap->Bits()))))
+    UINT stride = UINT(bitmap->Stride());
+    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height, bitmap->Bits())))
         Unreadable(name);
     return bitmap;
 }
@@ -75,3 +118,7 @@ bool PictureInUse(const std::string& resourceName) {
     auto found = SharedPictures().find(resourceName);
     return found != SharedPictures().end() && !found->second.expired();
 }
+
+bool PictureDecoderLoaded() { return LoadedImaging() != nullptr; }
+
+void ReleasePictureDecoder() { LoadedImaging().reset(); }

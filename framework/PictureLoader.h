@@ -15,3 +15,8 @@ std::shared_ptr<TBitmap> LoadSharedPicture(const std::string& resourceName);
 void CheckPictureExists(const std::string& resourceName);
 // True while the named picture is decoded and held by someone.
 bool PictureInUse(const std::string& resourceName);
+
+// Whether the imaging component is loaded: from the first decoding until it is let go.
+bool PictureDecoderLoaded();
+// Lets the imaging component go; the next picture to decode loads it again.
+void ReleasePictureDecoder();

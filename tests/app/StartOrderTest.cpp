@@ -80,8 +80,15 @@ TEST_F(StartOrderTest, ANormalStartShowsTheMainWindowPaintedBeforeTheOthersAndDe
     EXPECT_FALSE(ComponentAs<TImage>(*Form2, "Image4").PictureDecoded());
     EXPECT_EQ(&ComponentAs<TImage>(*Form2, "Image1").Picture(),
               &ComponentAs<TImage>(*Form1, "Image1").Picture());
+    // The decoder goes once the program waits (a thread timer ends the wait).
+    EXPECT_TRUE(PictureDecoderLoaded());
+    for (int turn = 0; turn < 50 && PictureDecoderLoaded(); ++turn) {
+        SetTimer(nullptr, 0, 20, nullptr);
+        application.HandleMessage();
+    }
+    EXPECT_FALSE(PictureDecoderLoaded());
     // The start-up handler sets the never shown window's boxes (slot 3 without Shift);
-    // its first paint then decodes its own pictures.
+    // its first paint then loads the decoder again for its own pictures.
     Form1->Timer2Timer(nullptr);
     EXPECT_TRUE(Form2->FlatCheckBox2->Checked());
     EXPECT_FALSE(Form2->FlatCheckBox3->Checked());
@@ -89,6 +96,7 @@ TEST_F(StartOrderTest, ANormalStartShowsTheMainWindowPaintedBeforeTheOthersAndDe
     RedrawWindow(Form2->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_TRUE(ComponentAs<TImage>(*Form2, "Image4").PictureDecoded());
     EXPECT_FALSE(ComponentAs<TImage>(*Form2, "Image4").Picture().Empty());
+    EXPECT_TRUE(PictureDecoderLoaded());
 }
 
 TEST_F(StartOrderTest, AFirstRunShowsNoWindowBeforeAllExist) {

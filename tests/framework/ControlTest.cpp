@@ -90,7 +90,7 @@ object Pictures: TTestForm
   end
 end)");
     auto picture = std::make_shared<TBitmap>();
-    picture->SetSize(2, 2);
+    picture->SetSize(2, 2, TPixelFormat::pf24bit);  // as pictures are: rows padded to 8 bytes
     TCanvas& canvas = picture->Canvas();
     canvas.Brush.SetColor(clWhite);
     canvas.FillRect({0, 0, 2, 2});
