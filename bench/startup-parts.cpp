@@ -2,8 +2,9 @@
 // in a fresh process under this Wine: after a first window, as the minimal program
 // creates (the "baseline" step), loading each system DLL that kitbag.exe imports
 // and the minimal program does not (with whatever they load in turn), starting COM,
-// creating the imaging factory, and decoding every picture kitbag.exe holds with the
-// calls Kitbag's picture loader makes.
+// loading the imaging component and creating its factory as Kitbag's picture loader
+// does (on the first paint), and decoding every picture kitbag.exe holds with the calls
+// that loader makes.
 //
 //   bench_startup_parts.exe KITBAG_EXE [DLL]...
 //
@@ -27,10 +28,10 @@ namespace {
 // loading them.
 struct Calls {
     decltype(&CoInitializeEx) coInitializeEx;
-    decltype(&CoCreateInstance) coCreateInstance;
     decltype(&CoUninitialize) coUninitialize;
-    decltype(&WICConvertBitmapSource) convertBitmapSource;
 };
+
+using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
 
 template <class F>
 F Find(const char* dll, const char* function) {
@@ -106,7 +107,7 @@ private:
     size_t resident_;
 };
 
-// A decoded picture, kept as Kitbag keeps it: a 32-bit DIB section.
+// A decoded picture, kept as Kitbag keeps it: a 24-bit DIB section.
 class Picture {
 public:
     Picture(UINT width, UINT height) {
@@ -115,7 +116,7 @@ public:
         info.bmiHeader.biWidth = LONG(width);
         info.bmiHeader.biHeight = -LONG(height);
         info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biBitCount = 24;
         info.bmiHeader.biCompression = BI_RGB;
         section_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
     }
@@ -132,9 +133,9 @@ private:
 };
 
 // Decodes one picture as Kitbag does: a stream over the resource's bytes, the decoder
-// the factory picks, the first frame converted to 32-bit BGR and copied into a DIB
+// the factory picks, the first frame converted to 24-bit BGR and copied into a DIB
 // section, which stays.
-bool Decode(const Calls& calls, IWICImagingFactory* factory, HMODULE module,
+bool Decode(IWICImagingFactory* factory, HMODULE module,
             const std::wstring& name, std::vector<std::unique_ptr<Picture>>& kept) {
     HRSRC resource = FindResourceW(module, name.c_str(), L"PNG");
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
@@ -145,21 +146,24 @@ bool Decode(const Calls& calls, IWICImagingFactory* factory, HMODULE module,
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICBitmapSource> converted;
+    ComPtr<IWICFormatConverter> converted;
     UINT width = 0, height = 0;
     if (FAILED(factory->CreateStream(stream.Out())) ||
         FAILED(stream->InitializeFromMemory(bytes, size)) ||
         FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
                                                 WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
         FAILED(decoder->GetFrame(0, frame.Out())) ||
-        FAILED(
-            calls.convertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.Get(), converted.Out())) ||
+        FAILED(factory->CreateFormatConverter(converted.Out())) ||
+        FAILED(converted->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)) ||
         FAILED(converted->GetSize(&width, &height)))
         return false;
     auto picture = std::make_unique<Picture>(width, height);
     if (!picture->Bits()) return false;
     GdiFlush();
-    if (FAILED(converted->CopyPixels(nullptr, width * 4, width * height * 4, picture->Bits())))
+    UINT stride = (width * 3 + 3) & ~3u;
+    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height, picture->Bits())))
         return false;
     kept.push_back(std::move(picture));
     std::string narrow(name.begin(), name.end());
@@ -201,12 +205,9 @@ int main(int argc, char** argv) {
     }
     Calls calls{
         Find<decltype(&CoInitializeEx)>("ole32.dll", "CoInitializeEx"),
-        Find<decltype(&CoCreateInstance)>("ole32.dll", "CoCreateInstance"),
-        Find<decltype(&CoUninitialize)>("ole32.dll", "CoUninitialize"),
-        Find<decltype(&WICConvertBitmapSource)>("windowscodecs.dll", "WICConvertBitmapSource")};
-    if (!calls.coInitializeEx || !calls.coCreateInstance || !calls.coUninitialize ||
-        !calls.convertBitmapSource) {
-        std::fprintf(stderr, "bench_startup_parts: COM or the imaging component is missing\n");
+        Find<decltype(&CoUninitialize)>("ole32.dll", "CoUninitialize")};
+    if (!calls.coInitializeEx || !calls.coUninitialize) {
+        std::fprintf(stderr, "bench_startup_parts: COM is missing\n");
         return 1;
     }
     Step com;
@@ -215,17 +216,28 @@ int main(int argc, char** argv) {
     int result = 1;
     {
         std::vector<std::unique_ptr<Picture>> pictures;
+        Step loading;
+        HMODULE codecs = LoadLibraryA("windowscodecs.dll");
+        loading.Report("load:windowscodecs.dll");
         Step creation;
+        auto get = codecs ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(
+                                GetProcAddress(codecs, "DllGetClassObject")))
+                          : nullptr;
+        ComPtr<IClassFactory> classFactory;
         ComPtr<IWICImagingFactory> factory;
         HRESULT created =
-            calls.coCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out()));
-        creation.Report("CoCreateInstance:WICImagingFactory");
+            get ? get(CLSID_WICImagingFactory, IID_IClassFactory,
+                      reinterpret_cast<void**>(classFactory.Out()))
+                : E_FAIL;
+        if (SUCCEEDED(created))
+            created = classFactory->CreateInstance(nullptr, IID_IWICImagingFactory,
+                                                   reinterpret_cast<void**>(factory.Out()));
+        creation.Report("DllGetClassObject:WICImagingFactory");
         DataModule kitbag(Widen(argv[1]));
         if (SUCCEEDED(created) && kitbag.Get()) {
             result = 0;
             for (const std::wstring& name : PictureNames(kitbag.Get()))
-                if (!Decode(calls, factory.Get(), kitbag.Get(), name, pictures)) result = 1;
+                if (!Decode(factory.Get(), kitbag.Get(), name, pictures)) result = 1;
         }
     }
     calls.coUninitialize();
