@@ -25,7 +25,7 @@ void THotkeyEngine::Activate(const SettingsFile::Keys& keyLines,
     auto taken = [](const auto& slot) { return slot.has_value(); };
     if (std::any_of(registered_.begin(), registered_.end(), taken) ||
         std::any_of(letGo_.begin(), letGo_.end(), taken))
-        Release();
+        UnregisterAll();  // the tray hears of the new keys once, below
     wanted_ = {};
     for (bool withShift : {true, false}) {
         for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
@@ -45,6 +45,11 @@ void THotkeyEngine::Activate(const SettingsFile::Keys& keyLines,
 
 void THotkeyEngine::Release() {
     StopWatching();
+    UnregisterAll();
+    NotifyStatus();
+}
+
+void THotkeyEngine::UnregisterAll() {
     active_ = false;
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
         platform::UnregisterHotKey(window_, slot);
@@ -54,7 +59,6 @@ void THotkeyEngine::Release() {
             HandleCounts::Released(HandleKind::Hotkey);
         }
     }
-    NotifyStatus();
 }
 
 void THotkeyEngine::HotkeyPressed(WPARAM id) {

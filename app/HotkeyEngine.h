@@ -65,6 +65,8 @@ private:
         UINT key;
     };
     void Register(int slot, UINT modifiers, UINT key);
+    // Unregisters identifiers 1 to 6, registered or not, and forgets the let-go slots.
+    void UnregisterAll();
     // Starts, adjusts or stops the watch to suit the options and the keys' state.
     void Watch();
     void StopWatching();

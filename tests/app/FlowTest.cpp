@@ -255,7 +255,13 @@ TEST_F(FlowTest, ActivatingTwiceReleasesTheFirstActivationsKeys) {
     SetKeys({"Q", "E", "D", "S", "C", "X"});
     Form2->Label15Click(nullptr);
     Form2->Label16Click(nullptr);
+    THotkeyEngine& keys = Form1->Hotkeys();
+    auto tray = keys.OnStatusChange;
+    int told = 0;
+    keys.OnStatusChange = [&](bool activated) { ++told, tray(activated); };
     Form1->Image11Click(nullptr);
+    keys.OnStatusChange = tray;
+    EXPECT_EQ(told, 1);  // the tray hears of the new keys once
     EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), start + 6);
     EXPECT_TRUE(Free(MOD_SHIFT, 'W'));
     EXPECT_FALSE(Free(MOD_SHIFT, 'Q'));
