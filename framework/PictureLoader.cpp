@@ -15,8 +15,11 @@ namespace {
     throw EReadError(FormatMessageText("Bild %s kann nicht gelesen werden", name));
 }
 
+// The picture's resource; throws when the program holds none of that name.
 HRSRC FindPicture(HMODULE module, const std::string& name) {
-    return FindResourceA(module, name.c_str(), "PNG");
+    HRSRC resource = FindResourceA(module, name.c_str(), "PNG");
+    if (!resource) throw EReadError(FormatMessageText("Ressource %s nicht gefunden", name));
+    return resource;
 }
 
 std::map<std::string, std::weak_ptr<TBitmap>>& SharedPictures() {
@@ -70,9 +73,9 @@ IWICImagingFactory* ImagingFactory() {
 std::shared_ptr<TBitmap> Decode(const std::string& name) {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC resource = FindPicture(module, name);
-    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    HGLOBAL loaded = LoadResource(module, resource);
     auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
-    if (!bytes) throw EReadError(FormatMessageText("Ressource %s nicht gefunden", name));
+    if (!bytes) Unreadable(name);
     IWICImagingFactory* factory = ImagingFactory();
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;
@@ -110,8 +113,7 @@ std::shared_ptr<TBitmap> LoadSharedPicture(const std::string& resourceName) {
 }
 
 void CheckPictureExists(const std::string& resourceName) {
-    if (!FindPicture(GetModuleHandleA(nullptr), resourceName))
-        throw EReadError(FormatMessageText("Ressource %s nicht gefunden", resourceName));
+    FindPicture(GetModuleHandleA(nullptr), resourceName);
 }
 
 bool PictureInUse(const std::string& resourceName) {

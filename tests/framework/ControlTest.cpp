@@ -104,6 +104,8 @@ end)");
     // Not transparent: white stays white (far corners, clear of any smoothing).
     EXPECT_EQ(PixelOf(form, 21, 18), white);
     EXPECT_EQ(PixelOf(form, 38, 1), red);
+    // A picture the program does not hold is refused when named, not when first painted.
+    EXPECT_THROW(ComponentAs<TImage>(form, "Solid").SetPictureName("NOSUCHPICTURE"), EReadError);
 }
 
 TEST_F(ControlTest, ALabelSizesItselfToItsTextUnlessFixed) {
