@@ -32,8 +32,9 @@ void THotkeyEngine::Activate(const SettingsFile::Keys& keyLines,
             size_t index = size_t(slot - 1);
             if (shift[index] != withShift || keyLines[index].empty()) continue;
             UINT key = static_cast<unsigned char>(keyLines[index][0]);
-            wanted_[index] = Registration{UINT(withShift ? MOD_SHIFT : 0), key};
-            Register(slot, withShift ? MOD_SHIFT : 0, key);
+            const Registration wanted{UINT(withShift ? MOD_SHIFT : 0), key};
+            wanted_[index] = wanted;
+            Register(slot, wanted.modifiers, wanted.key);
         }
     }
     active_ = true;
