@@ -19,6 +19,13 @@ void THotkeyEngine::Register(int slot, UINT modifiers, UINT key) {
 
 void THotkeyEngine::Activate(const SettingsFile::Keys& keyLines,
                              const SettingsFile::ShiftFlags& shift) {
+    ActivateSlots(&keyLines, shift);
+}
+
+void THotkeyEngine::ActivateWithNothingSaved() { ActivateSlots(nullptr, {}); }
+
+void THotkeyEngine::ActivateSlots(const SettingsFile::Keys* keyLines,
+                                  const SettingsFile::ShiftFlags& shift) {
     StopWatching();  // a fresh activation starts without a chat pause
     // Activating again (the window flow allows it) must not leave an old combination
     // captured or registered twice.
@@ -27,11 +34,13 @@ void THotkeyEngine::Activate(const SettingsFile::Keys& keyLines,
         std::any_of(letGo_.begin(), letGo_.end(), taken))
         UnregisterAll();  // the tray hears of the new keys once, below
     wanted_ = {};
+    nothingSaved_ = !keyLines;
     for (bool withShift : {true, false}) {
-        for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
+        for (int slot = 1; slot <= SettingsFile::kSlotCount && keyLines; ++slot) {
             size_t index = size_t(slot - 1);
-            if (shift[index] != withShift || keyLines[index].empty()) continue;
-            UINT key = static_cast<unsigned char>(keyLines[index][0]);
+            const std::string& line = (*keyLines)[index];
+            if (shift[index] != withShift || line.empty()) continue;
+            UINT key = static_cast<unsigned char>(line[0]);
             const Registration wanted{UINT(withShift ? MOD_SHIFT : 0), key};
             wanted_[index] = wanted;
             Register(slot, wanted.modifiers, wanted.key);
@@ -108,9 +117,17 @@ void THotkeyEngine::KeyDown(const KBDLLHOOKSTRUCT& key) {
     if (held_ != before) platform::PostMessageA(window_, kKeyStatusMessage, 0, 0);
 }
 
+void THotkeyEngine::LookAgain() {
+    if (!hook_ || !gameAware_) return;
+    KeysHeld before = held_;
+    Hold(gameAware_->Now());
+    if (held_ != before) NotifyStatus();
+}
+
 KeyStatus THotkeyEngine::Status() const {
     KeyStatus status;
     status.active = active_;
+    status.nothingSaved = active_ && nothingSaved_;
     status.held = held_;
     if (!active_) return status;
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
@@ -179,6 +196,8 @@ void THotkeyEngine::Hold(KeysHeld why) {
 }
 
 void ActivateHotkeys() {
+    // Until the first load or save the buffer holds its description's text, no keys.
+    if (!SettingsLineBufferHoldsSettings()) return Form1->Hotkeys().ActivateWithNothingSaved();
     const SettingsFile::Keys keyLines = SettingsFile::Decode(SettingsLineBuffer().Lines()).keys;
     SettingsFile::ShiftFlags shift;
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)

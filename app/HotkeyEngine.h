@@ -34,6 +34,9 @@ public:
     // A slot whose key line is empty is left without a hotkey. Whatever an earlier
     // activation registered is released first. Then the options have their say.
     void Activate(const SettingsFile::Keys& keyLines, const SettingsFile::ShiftFlags& shift);
+    // An activation before anything was loaded or saved in this run: the keys are on
+    // with no slot registered, and the status says that no keys are saved yet.
+    void ActivateWithNothingSaved();
     // Unregisters identifiers 1 to 6 in order, registered or not, and stops watching keys.
     void Release();
     // A hotkey message: press and release the slot's keypad key.
@@ -45,6 +48,9 @@ public:
     // A key went down somewhere (the keyboard hook's report): the six hotkeys are let go
     // or taken back before that key reaches anyone.
     void KeyDown(const KBDLLHOOKSTRUCT& key);
+    // Decides again from the window in front, as the next key would: the player points at
+    // the tray icon and is about to read the tip.
+    void LookAgain();
     // Why the keys arrive as typed for now, if they do.
     KeysHeld Held() const { return held_; }
     bool Watching() const { return hook_ != nullptr; }
@@ -65,6 +71,8 @@ private:
         UINT key;
     };
     void Register(int slot, UINT modifiers, UINT key);
+    // Activates the key lines' slots; none without key lines.
+    void ActivateSlots(const SettingsFile::Keys* keyLines, const SettingsFile::ShiftFlags& shift);
     // Unregisters identifiers 1 to 6, registered or not, and forgets the let-go slots.
     void UnregisterAll();
     // Starts, adjusts or stops the watch to suit the options and the keys' state.
@@ -77,6 +85,7 @@ private:
     HWND window_;
     KeyOptions options_;
     bool active_ = false;
+    bool nothingSaved_ = false;
     // Set while our own keypad keys go out: they come back through the hook.
     bool sendingOwnKeys_ = false;
     KeysHeld held_ = KeysHeld::No;

@@ -1,5 +1,7 @@
 #include "KeyStatus.h"
 
+#include <utility>
+
 namespace {
 
 constexpr size_t kLongestTip = 127;
@@ -27,21 +29,29 @@ std::string KeyName(UINT modifiers, UINT key) {
 
 std::string StatusTip(const KeyStatus& status) {
     if (!status.active) return "Kitbag: keys off";
-    std::string tip = status.held == KeysHeld::ForChat          ? "Kitbag: keys paused for chat"
-                      : status.held == KeysHeld::OutsideTheGame ? "Kitbag: keys wait for Warcraft III"
-                                                                : "Kitbag: keys on";
+    if (status.nothingSaved) return "Kitbag: no keys saved yet; save them in the settings";
     std::string keys;
     for (const std::string& key : status.working)
         if (!key.empty()) keys += (keys.empty() ? "" : " ") + key;
-    if (!keys.empty()) tip += ": " + keys;
-    if (!status.withoutKey.empty()) tip += "; no key: " + SlotList(status.withoutKey);
+    // A state that says the keys act needs a key that does.
+    std::string tip = keys.empty()                              ? "Kitbag: no key works"
+                      : status.held == KeysHeld::ForChat          ? "Kitbag: keys paused for chat"
+                      : status.held == KeysHeld::OutsideTheGame ? "Kitbag: keys wait for Warcraft III"
+                                                                : "Kitbag: keys on";
+    std::string problems;
+    if (!status.withoutKey.empty()) problems += "; no key: " + SlotList(status.withoutKey);
     if (!status.heldElsewhere.empty())
-        tip += "; taken by another program: " + SlotList(status.heldElsewhere);
+        problems += "; taken by another program: " + SlotList(status.heldElsewhere);
+    if (!keys.empty()) tip += ": " + keys + problems;
+    else if (!problems.empty()) tip += ": " + problems.substr(2);
     if (tip.size() > kLongestTip) tip.resize(kLongestTip);
     return tip;
 }
 
 std::string MissingSlotsText(const KeyStatus& status) {
+    if (status.nothingSaved)
+        return "No keys are saved yet, so no key works. Choose your keys in the settings, "
+               "save them and activate again.";
     std::string text;
     if (!status.withoutKey.empty())
         text += Capitalised(SlotList(status.withoutKey)) + " without a key. ";
@@ -57,4 +67,18 @@ std::string ElevatedWindowText(bool isGame) {
     return std::string(isGame ? "Warcraft III" : "The window in front") +
            " runs as administrator, so Windows blocks the keys Kitbag sends to it. Start "
            "Kitbag as administrator too.";
+}
+
+std::string UntoldProblemsText(const KeyStatus& status, ToldProblems& told) {
+    KeyStatus untold;
+    untold.nothingSaved = status.nothingSaved && !std::exchange(told.nothingSaved, true);
+    auto keepUntold = [](const std::vector<int>& slots, auto& toldSlots, std::vector<int>& out) {
+        for (int slot : slots)
+            if (!std::exchange(toldSlots[size_t(slot - 1)], true)) out.push_back(slot);
+    };
+    if (!status.nothingSaved) {
+        keepUntold(status.withoutKey, told.withoutKey, untold.withoutKey);
+        keepUntold(status.heldElsewhere, told.heldElsewhere, untold.heldElsewhere);
+    }
+    return MissingSlotsText(untold);
 }

@@ -12,6 +12,8 @@
 
 struct KeyStatus {
     bool active = false;
+    // Activated before any settings were loaded or saved in this run: no key to register.
+    bool nothingSaved = false;
     KeysHeld held = KeysHeld::No;
     // Each slot's key ("Shift+W") while it works, also while held for chat or the game;
     // empty for a slot without a working key.
@@ -27,5 +29,14 @@ std::string KeyName(UINT modifiers, UINT key);
 std::string StatusTip(const KeyStatus& status);
 // The word an activation owes the player when a slot does nothing; empty when all work.
 std::string MissingSlotsText(const KeyStatus& status);
+
+// The problems a balloon has told of in this activation: each slot and cause once.
+struct ToldProblems {
+    bool nothingSaved = false;
+    std::array<bool, SettingsFile::kSlotCount> withoutKey{}, heldElsewhere{};
+};
+// The balloon's text for the problems of the status not yet told, which count as told
+// from now on; empty when there is nothing new to tell.
+std::string UntoldProblemsText(const KeyStatus& status, ToldProblems& told);
 // Why the keys do not reach a window whose program runs elevated, and the way out.
 std::string ElevatedWindowText(bool isGame);

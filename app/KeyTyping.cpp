@@ -8,3 +8,8 @@ char KeyEditChar(char typed) {
     if (code < 0x20 || code == 0x7F) return typed;
     return 0;
 }
+
+char PastedKeyChar(const std::string& pasted) {
+    if (pasted.empty() || static_cast<unsigned char>(pasted[0]) < 0x20) return 0;
+    return KeyEditChar(pasted[0]);
+}

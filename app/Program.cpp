@@ -31,4 +31,14 @@ void CreateProgramForms(TApplication& application) {
     application.CreateForm(Form5);
     application.CreateForm(Form6);
     application.CreateForm(Form7);
+    // The start-up load runs before the message loop hands out any input: a click on the
+    // main window as soon as it shows acts on the file's settings. A file that cannot be
+    // read is reported as the loop would report it, and the program goes on.
+    if (Form1->Timer2->Enabled()) {
+        try {
+            Form1->Timer2Timer(Form1->Timer2);
+        } catch (...) {
+            TApplication::ShowCurrentException();
+        }
+    }
 }

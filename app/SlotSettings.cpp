@@ -14,21 +14,40 @@ bool SettingsFileExists() { return FileExists(SettingsFilePath()); }
 
 TStringList& SettingsLineBuffer() { return Form3->Memo1->Lines(); }
 
-void LoadSettingsAtStart() {
+bool SettingsLineBufferHoldsSettings() { return Form3->HoldsSettings; }
+
+namespace {
+
+SettingsFile::Slots LoadFileIntoLineBuffer() {
     TStringList& buffer = SettingsLineBuffer();
     buffer.LoadFromFile(SettingsFilePath());
-    const SettingsFile::Slots slots = SettingsFile::Decode(buffer.Lines());
-    for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
-        Form2->ShiftBox(slot).SetChecked(slots.shift[size_t(slot - 1)]);
-    Form1->Hotkeys().SetOptions(SettingsFile::DecodeOptions(buffer.Lines()));
+    Form3->HoldsSettings = true;
+    return SettingsFile::Decode(buffer.Lines());
 }
 
-void LoadSettingsIntoEdits() {
-    TStringList& buffer = SettingsLineBuffer();
-    buffer.LoadFromFile(SettingsFilePath());
-    const SettingsFile::Slots slots = SettingsFile::Decode(buffer.Lines());
+void SetShiftBoxes(const SettingsFile::Slots& slots) {
+    for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
+        Form2->ShiftBox(slot).SetChecked(slots.shift[size_t(slot - 1)]);
+}
+
+void SetKeyEdits(const SettingsFile::Slots& slots) {
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
         Form2->KeyEdit(slot).SetText(slots.keys[size_t(slot - 1)].substr(0, kLongestKeyShown));
+}
+
+}  // namespace
+
+void LoadSettingsAtStart() {
+    SetShiftBoxes(LoadFileIntoLineBuffer());
+    Form1->Hotkeys().SetOptions(SettingsFile::DecodeOptions(SettingsLineBuffer().Lines()));
+}
+
+void LoadSettingsIntoEdits() { SetKeyEdits(LoadFileIntoLineBuffer()); }
+
+void LoadSettingsIntoSettingsWindow() {
+    const SettingsFile::Slots slots = LoadFileIntoLineBuffer();
+    SetKeyEdits(slots);
+    SetShiftBoxes(slots);
 }
 
 SettingsFile::SaveOutcome SaveSettings() {
@@ -42,6 +61,7 @@ SettingsFile::SaveOutcome SaveSettings() {
     if (outcome != SettingsFile::SaveOutcome::Saved) return outcome;
     TStringList& buffer = SettingsLineBuffer();
     buffer.Assign(SettingsFile::Encode(keys, shift, Form1->Hotkeys().Options()));
+    Form3->HoldsSettings = true;
     buffer.SaveToFile(SettingsFilePath());
     return outcome;
 }

@@ -12,6 +12,8 @@ class TStringList;
 std::wstring SettingsFilePath();
 bool SettingsFileExists();
 TStringList& SettingsLineBuffer();
+// Whether the line buffer holds the lines of a load or save of this run.
+bool SettingsLineBufferHoldsSettings();
 
 // Fills the line buffer from the file and sets the Shift boxes and the key options; the
 // key edits stay.
@@ -21,6 +23,9 @@ void LoadSettingsAtStart();
 // is the key, and the system's edit control takes seconds to swallow a line of megabytes.
 void LoadSettingsIntoEdits();
 constexpr size_t kLongestKeyShown = 255;
+// Fills the line buffer from the file and sets both the key edits and the Shift boxes:
+// the settings window shows the saved choice whole.
+void LoadSettingsIntoSettingsWindow();
 // Validates the key edits and writes the file, with the current key options. A file that
 // cannot be written raises the framework's file error after the line buffer has been
 // refilled.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Application.h"
+#include "Clipboard.h"
 #include "KeyTyping.h"
 #include "Platform.h"
 #include "Skin.h"
@@ -30,6 +31,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner, "TForm2") {
     Publish("FlatEdit6MouseMove", &TForm2::FlatEdit6MouseMove);
     Publish("FlatEdit5Change", &TForm2::FlatEdit5Change);
     Publish("KeyEditKeyPress", &TForm2::KeyEditKeyPress);
+    Publish("KeyEditPaste", &TForm2::KeyEditPaste);
     ReadDescriptionResource("TFORM2");
     Label15 = &ComponentAs<TLabel>(*this, "Label15");
     Label16 = &ComponentAs<TLabel>(*this, "Label16");
@@ -109,7 +111,28 @@ void TForm2::FlatEdit5MouseMove(TObject*, TShiftState, int, int) { FlatEdit5->Se
 void TForm2::FlatEdit6MouseMove(TObject*, TShiftState, int, int) { FocusWithoutCaret(*FlatEdit6); }
 void TForm2::FlatEdit5Change(TObject*) { FocusWithoutCaret(*FlatEdit5); }
 
-void TForm2::KeyEditKeyPress(TObject*, char& Key) {
+void TForm2::KeyEditKeyPress(TObject* Sender, char& Key) {
     Key = KeyEditChar(Key);
-    if (Key == 0) platform::MessageBeep(MB_OK);
+    if (Key == 0) {
+        platform::MessageBeep(MB_OK);
+        return;
+    }
+    // The edit holds one character: a click leaves the caret beside it, where a typed key
+    // would find the edit full. Editing keys (Backspace, the clipboard's) act as usual.
+    auto* edit = dynamic_cast<TCustomEdit*>(Sender);
+    if (edit && static_cast<unsigned char>(Key) >= 0x20) edit->SelectAll();
+}
+
+void TForm2::KeyEditPaste(TObject* Sender) {
+    auto* edit = dynamic_cast<TCustomEdit*>(Sender);
+    if (!edit) return;
+    const std::string pasted = ClipboardText(edit->Handle());
+    if (pasted.empty()) return;
+    const char key = PastedKeyChar(pasted);
+    if (key == 0) {
+        platform::MessageBeep(MB_OK);
+        return;
+    }
+    edit->SetText(std::string(1, key));
+    edit->SelectAll();
 }

@@ -62,8 +62,10 @@ public:
     void FlatEdit6MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void FlatEdit5Change(TObject* Sender);
     // A typed letter becomes its capital; a character that is no key's is refused with
-    // the system's beep (Key set to 0).
+    // the system's beep (Key set to 0). A key replaces the slot's key wherever the caret is.
     void KeyEditKeyPress(TObject* Sender, char& Key);
+    // A paste is taken as its first character typed.
+    void KeyEditPaste(TObject* Sender);
 
 private:
     void GoToMainform();

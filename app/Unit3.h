@@ -12,6 +12,10 @@ public:
 
     TLabel* Label1;
     TMemo* Memo1;
+
+    // Set by the first load or save of the run. Before it the memo shows its
+    // description's text, which is no player's key.
+    bool HoldsSettings = false;
 };
 
 extern TForm3* Form3;

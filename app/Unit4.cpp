@@ -4,6 +4,7 @@
 #include "HotkeyEngine.h"
 #include "OptionSettings.h"
 #include "Skin.h"
+#include "SlotSettings.h"
 #include "Unit1.h"
 #include "Unit2.h"
 
@@ -20,6 +21,7 @@ TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
     Publish("OnlyInWarcraftIII1Click", &TForm4::OnlyInWarcraftIII1Click);
     Publish("PauseKeysWhileChatting1Click", &TForm4::PauseKeysWhileChatting1Click);
     Publish("PopupMenu1Popup", &TForm4::PopupMenu1Popup);
+    Publish("TrayIcon1MouseMove", &TForm4::TrayIcon1MouseMove);
     ReadDescriptionResource("TFORM4");
     Image1 = &ComponentAs<TImage>(*this, "Image1");
     Image20 = &ComponentAs<TImage>(*this, "Image20");
@@ -57,9 +59,9 @@ void TForm4::BeforeDestruction() {
 void TForm4::ShowKeyStatus(bool activated) {
     const KeyStatus status = Form1->Hotkeys().Status();
     TrayIcon1->SetHint(StatusTip(status));
-    if (!activated) return;
-    const std::string missing = MissingSlotsText(status);
-    if (!missing.empty()) TrayIcon1->ShowBalloonHint("Kitbag", missing, NIIF_WARNING);
+    if (activated) told_ = {};
+    const std::string untold = UntoldProblemsText(status, told_);
+    if (!untold.empty()) TrayIcon1->ShowBalloonHint("Kitbag", untold, NIIF_WARNING);
 }
 
 void TForm4::Image20Click(TObject*) {
@@ -71,8 +73,12 @@ void TForm4::Image20Click(TObject*) {
 void TForm4::Image20MouseMove(TObject*, TShiftState, int, int) { Label3->SetVisible(true); }
 void TForm4::Image1MouseMove(TObject*, TShiftState, int, int) { Label3->SetVisible(false); }
 
-// "Show Settings": the main window comes back behind the settings window.
+// "Show Settings": the main window comes back behind the settings window, which is as it
+// was last left; a settings window not yet seen in this run shows the saved choice, never
+// its description's keys beside the file's Shift flags. Loaded first, so that a file that
+// cannot be read changes nothing.
 void TForm4::ShowMainmenu1Click(TObject*) {
+    if (!Form2->ShownBefore() && SettingsFileExists()) LoadSettingsIntoSettingsWindow();
     TrayIcon1->ShowMainWindow();
     Hide();
     Form2->Show();
@@ -94,6 +100,10 @@ void TForm4::OnlyInWarcraftIII1Click(TObject*) { ToggleKeyOption(&KeyOptions::on
 
 void TForm4::PauseKeysWhileChatting1Click(TObject*) {
     ToggleKeyOption(&KeyOptions::pauseWhileChatting);
+}
+
+void TForm4::TrayIcon1MouseMove(TObject*, TShiftState, int, int) {
+    Form1->Hotkeys().LookAgain();
 }
 
 // The check marks show the options the keys run with, however they were last set.

@@ -4,6 +4,7 @@
 
 #include "Form.h"
 #include "Image.h"
+#include "KeyStatus.h"
 #include "Label.h"
 #include "Menus.h"
 #include "TrayIcon.h"
@@ -28,8 +29,8 @@ public:
     void FormCreate(TObject* Sender);
     // The tray stops listening to the keys before it goes.
     void BeforeDestruction() override;
-    // The tip tells what the keys are doing; an activation that leaves a slot without a
-    // working key says so in a balloon.
+    // The tip tells what the keys are doing; a slot left without a working key, at
+    // activation or later, is told in a balloon once per cause in each activation.
     void ShowKeyStatus(bool activated);
     void Image20Click(TObject* Sender);
     void Image20MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
@@ -40,6 +41,11 @@ public:
     void OnlyInWarcraftIII1Click(TObject* Sender);
     void PauseKeysWhileChatting1Click(TObject* Sender);
     void PopupMenu1Popup(TObject* Sender);
+    // The pointer rests on the tray icon: the tip the shell is about to show must be true.
+    void TrayIcon1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+
+private:
+    ToldProblems told_;
 };
 
 extern TForm4* Form4;

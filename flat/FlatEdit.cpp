@@ -149,6 +149,7 @@ void TCustomFlatEdit::WndProc(TMessage& message) {
         case WM_KEYUP:
         case WM_SYSKEYUP: return HandleKey(message, OnKeyUp);
         case WM_CHAR: return HandleChar(message);
+        case WM_PASTE: return HandlePaste(message);
         default: TCustomEdit::WndProc(message); return;
     }
 }
@@ -213,6 +214,13 @@ void TCustomFlatEdit::HandleChar(TMessage& message) {
     if (FireKeyPressEvent(this, message, OnKeyPress)) TCustomEdit::WndProc(message);
 }
 
+void TCustomFlatEdit::HandlePaste(TMessage& message) {
+    if (OnPaste)
+        OnPaste(this);
+    else
+        TCustomEdit::WndProc(message);
+}
+
 bool TFlatEdit::SetProperty(const std::string& name, const TPropValue& value, TReader& reader) {
     if (name == "ColorFocused") SetColorFocused(value.AsColor());
     else if (name == "ColorBorder") SetColorBorder(value.AsColor());
@@ -224,6 +232,7 @@ bool TFlatEdit::SetProperty(const std::string& name, const TPropValue& value, TR
     else if (name == "OnKeyDown") OnKeyDown = reader.Method<TKeyEvent>(value);
     else if (name == "OnKeyUp") OnKeyUp = reader.Method<TKeyEvent>(value);
     else if (name == "OnKeyPress") OnKeyPress = reader.Method<TKeyPressEvent>(value);
+    else if (name == "OnPaste") OnPaste = reader.NotifyMethod(value);
     // The fill follows the frame state, and the construction fixes the border.
     else if (name == "Color" || name == "BorderStyle" || name == "AutoSelect") return false;
     else return TCustomEdit::SetProperty(name, value, reader);

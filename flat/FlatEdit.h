@@ -42,6 +42,9 @@ public:
     // Keys typed while the edit has the focus, before the edit sees them.
     TKeyEvent OnKeyDown, OnKeyUp;
     TKeyPressEvent OnKeyPress;
+    // When set, a paste (Ctrl+V, Shift+Insert, the edit's own menu) goes to the handler
+    // instead of into the edit.
+    TNotifyEvent OnPaste;
 
     // Paints the whole frame into the window's non-client area; the update region that
     // came with WM_NCPAINT (or none) is not needed for three rings.
@@ -69,6 +72,7 @@ private:
     void HandleColorChanges(TMessage& message);
     void HandleKey(TMessage& message, const TKeyEvent& event);
     void HandleChar(TMessage& message);
+    void HandlePaste(TMessage& message);
     bool Lit();
     void TakeParentColor();
 

@@ -30,6 +30,8 @@ public:
 
     void Show();
     void Hide() { SetVisible(false); }
+    // Whether the form has been made visible at any time since it was created.
+    bool ShownBefore() const { return shownBefore_; }
     // The main form's close ends the application; any other form only hides, unless
     // OnClose decides otherwise.
     void Close();

@@ -27,6 +27,15 @@ namespace platform {
     X(BOOL, HideCaret, (HWND hWnd), (hWnd))                                                \
     X(BOOL, MessageBeep, (UINT uType), (uType))
 
+// Text pasted into a key edit, read to take its first character as a typed key.
+#define KITBAG_CALLS_CLIPBOARD(X)                                                          \
+    X(BOOL, OpenClipboard, (HWND hWndNewOwner), (hWndNewOwner))                            \
+    X(HANDLE, GetClipboardData, (UINT uFormat), (uFormat))                                 \
+    X(BOOL, CloseClipboard, (), ())                                                        \
+    X(LPVOID, GlobalLock, (HGLOBAL hMem), (hMem))                                          \
+    X(BOOL, GlobalUnlock, (HGLOBAL hMem), (hMem))                                          \
+    X(SIZE_T, GlobalSize, (HGLOBAL hMem), (hMem))
+
 #define KITBAG_CALLS_WINDOW_PROCEDURE_HOOKS(X)                                             \
     X(LONG_PTR, GetWindowLongPtrA, (HWND hWnd, int nIndex), (hWnd, nIndex))                \
     X(LONG_PTR, SetWindowLongPtrA, (HWND hWnd, int nIndex, LONG_PTR dwNewLong),            \
@@ -135,6 +144,7 @@ namespace platform {
     KITBAG_CALLS_SYNTHESISED_KEYS(X)                                                       \
     KITBAG_CALLS_WINDOW_SHAPE(X)                                                           \
     KITBAG_CALLS_CARET(X)                                                                  \
+    KITBAG_CALLS_CLIPBOARD(X)                                                              \
     KITBAG_CALLS_WINDOW_PROCEDURE_HOOKS(X)                                                 \
     KITBAG_CALLS_NOTIFICATION_AREA(X)                                                      \
     KITBAG_CALLS_WINDOW_AND_FOCUS(X)                                                       \

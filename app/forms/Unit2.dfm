@@ -334,6 +334,7 @@ object Form2: TForm2
     Text = 'W'
     OnMouseMove = FlatEdit1MouseMove
     OnKeyPress = KeyEditKeyPress
+    OnPaste = KeyEditPaste
   end
   object FlatEdit2: TFlatEdit
     Left = 384
@@ -351,6 +352,7 @@ object Form2: TForm2
     Text = 'E'
     OnMouseMove = FlatEdit2MouseMove
     OnKeyPress = KeyEditKeyPress
+    OnPaste = KeyEditPaste
   end
   object FlatEdit3: TFlatEdit
     Left = 384
@@ -368,6 +370,7 @@ object Form2: TForm2
     Text = 'D'
     OnMouseMove = FlatEdit3MouseMove
     OnKeyPress = KeyEditKeyPress
+    OnPaste = KeyEditPaste
   end
   object FlatEdit4: TFlatEdit
     Left = 384
@@ -385,6 +388,7 @@ object Form2: TForm2
     Text = 'S'
     OnMouseMove = FlatEdit4MouseMove
     OnKeyPress = KeyEditKeyPress
+    OnPaste = KeyEditPaste
   end
   object FlatEdit5: TFlatEdit
     Left = 384
@@ -403,6 +407,7 @@ object Form2: TForm2
     OnMouseMove = FlatEdit5MouseMove
     OnChange = FlatEdit5Change
     OnKeyPress = KeyEditKeyPress
+    OnPaste = KeyEditPaste
   end
   object FlatEdit6: TFlatEdit
     Left = 384
@@ -420,6 +425,7 @@ object Form2: TForm2
     Text = 'X'
     OnMouseMove = FlatEdit6MouseMove
     OnKeyPress = KeyEditKeyPress
+    OnPaste = KeyEditPaste
   end
   object Button1: TButton
     Left = 16

@@ -80,6 +80,7 @@ object Form4: TForm4
     IconIndex = 0
     PopupMenu = PopupMenu1
     MinimizeToTray = True
+    OnMouseMove = TrayIcon1MouseMove
   end
   object PopupMenu1: TPopupMenu
     MenuAnimation = [maLeftToRight]

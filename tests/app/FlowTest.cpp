@@ -3,6 +3,8 @@
 // test program.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "Exceptions.h"
 #include "FileIO.h"
 #include "HandleCounts.h"
@@ -31,6 +33,13 @@ protected:
     }
     static std::vector<std::string> Buffer() { return SettingsLineBuffer().Lines(); }
 };
+
+// Whether a combination is free, asked by registering it on another window of ours.
+bool Free(UINT modifiers, UINT key) {
+    if (!RegisterHotKey(Form3->Handle(), 42, modifiers, key)) return false;
+    UnregisterHotKey(Form3->Handle(), 42);
+    return true;
+}
 
 TEST_F(FlowTest, SavingTheDefaultsWritesTheThirtySixBytesAndArmsGoToMainform) {
     Form2->Show();
@@ -172,9 +181,10 @@ TEST_F(FlowTest, TypedKeysAreCapitalsOrRefusedAndLoadedKeysStayAsTheFileHasThem)
     table.MessageBeep = &CountBeep;
     platform::ScopedOverride recording(table);
     beeps = 0;
+    // The caret after the key, as a click leaves it: the typed key replaces it all the same.
     auto type = [](int slot, char typed) {
         TFlatEdit& edit = Form2->KeyEdit(slot);
-        edit.SelectAll();
+        SendMessageA(edit.Handle(), EM_SETSEL, 1, 1);
         SendMessageA(edit.Handle(), WM_CHAR, static_cast<unsigned char>(typed), 1);
         return edit.Text();
     };
@@ -184,6 +194,34 @@ TEST_F(FlowTest, TypedKeysAreCapitalsOrRefusedAndLoadedKeysStayAsTheFileHasThem)
     for (char refused : {',', '[', ' ', '\xE4'}) EXPECT_EQ(type(3, refused), "D") << refused;
     EXPECT_EQ(beeps, 4);
     EXPECT_EQ(type(4, '\b'), "");  // Backspace still clears a slot
+
+    // A paste is its first character typed.
+    auto paste = [](int slot, const char* text) {
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+            memcpy(GlobalLock(block), text, strlen(text) + 1);
+            GlobalUnlock(block);
+            SetClipboardData(CF_TEXT, block);
+            CloseClipboard();
+        }
+        SendMessageA(Form2->KeyEdit(slot).Handle(), WM_PASTE, 0, 0);
+        return Form2->KeyEdit(slot).Text();
+    };
+    EXPECT_EQ(paste(5, "qz"), "Q");
+    EXPECT_EQ(paste(6, ";"), "X");
+    EXPECT_EQ(beeps, 5);
+}
+
+// Before the first load or save of a run the line buffer holds its description's text,
+// which is no key: activation takes nothing from it.
+TEST_F(FlowTest, ActivatingBeforeAnyLoadOrSaveTakesNoKeyAndStillShowsTheTrayWindow) {
+    EXPECT_FALSE(SettingsLineBufferHoldsSettings());
+    Form1->Show();
+    Form1->Image11Click(nullptr);
+    EXPECT_TRUE(Shown(Form4));
+    EXPECT_TRUE(Free(MOD_SHIFT, 'M'));
+    Form4->ExitKitbag1Click(nullptr);
 }
 
 TEST_F(FlowTest, TheMainWindowLeadsToEveryOtherWindow) {
@@ -220,13 +258,6 @@ TEST_F(FlowTest, TheMainWindowLeadsToEveryOtherWindow) {
 
     Form1->Label6Click(nullptr);
     EXPECT_TRUE(application.Terminated());
-}
-
-// Whether a combination is free, asked by registering it on another window of ours.
-bool Free(UINT modifiers, UINT key) {
-    if (!RegisterHotKey(Form3->Handle(), 42, modifiers, key)) return false;
-    UnregisterHotKey(Form3->Handle(), 42);
-    return true;
 }
 
 TEST_F(FlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
@@ -323,14 +354,27 @@ TEST_F(FlowTest, TheTrayWindowGoesHoweverTheApplicationWindowIsMinimised) {
     EXPECT_FALSE(IsWindowVisible(Application->Handle()));
 }
 
-TEST_F(FlowTest, ActivatingWithEmptyKeyLinesSkipsThoseSlotsAndStillShowsTheTrayWindow) {
-    // A first run that reaches the main window before any save: the buffer holds "Memo1".
-    Form1->Show();
+// "Show Settings" in a run that has not shown the settings window yet shows the saved
+// choice whole; later it shows the window as it was left.
+TEST_F(FlowTest, ShowSettingsOffersTheSavedKeysFirstAndLaterTheWindowAsItWasLeft) {
+    const std::string saved =
+        "Q\r\n7\r\nE\r\nF\r\nC\r\nX\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\nOnlyInWarcraftIII=1\r\n";
+    WriteBytes(SettingsFilePath(), saved);
+    LoadSettingsAtStart();
     Form1->Image11Click(nullptr);
-    EXPECT_TRUE(Shown(Form4));
-    EXPECT_FALSE(Free(MOD_SHIFT, 'M'));
-    Form4->ExitKitbag1Click(nullptr);
-    EXPECT_TRUE(Free(MOD_SHIFT, 'M'));
+    Form4->ShowMainmenu1Click(nullptr);
+    EXPECT_EQ(Form2->KeyEdit(1).Text(), "Q");
+    EXPECT_EQ(Form2->KeyEdit(4).Text(), "F");
+    EXPECT_FALSE(Form2->ShiftBox(2).Checked());
+    Form2->Label15Click(nullptr);  // saved at once: the same bytes
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), saved);
+
+    SetKeys({"A", "B", "C", "D", "E", "F"});
+    Form2->Label16Click(nullptr);
+    Form1->Image11Click(nullptr);
+    Form4->ShowMainmenu1Click(nullptr);
+    EXPECT_EQ(Form2->KeyEdit(1).Text(), "A");  // unsaved edits come back as left
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), saved);
 }
 
 TEST_F(FlowTest, BadSettingsFilesLoadWithoutHarm) {

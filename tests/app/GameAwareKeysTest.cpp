@@ -209,6 +209,12 @@ TEST_F(GameAwareKeysTest, OnlyInGameLetsTheKeysGoElsewhereAndTakesThemBackInTheG
     EXPECT_EQ(Hotkeys(), 5);
     EXPECT_EQ(Press(other, VK_SHIFT),
               (Calls{"unregister 1", "unregister 3", "unregister 4", "unregister 5", "unregister 6"}));
+    // The player points at the tray icon: the window in front decides, with no key pressed.
+    desk.foreground = game;
+    desk.calls.clear();
+    engine.LookAgain();
+    EXPECT_EQ(desk.calls, (Calls{"register 1", "register 3", "register 4", "register 5", "register 6"}));
+    EXPECT_EQ(engine.Held(), KeysHeld::No);
     desk.calls.clear();
     engine.Release();
     EXPECT_EQ(desk.calls.front(), "unhook");

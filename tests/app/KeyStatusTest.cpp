@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Elevation.h"
+#include "HandleCounts.h"
 #include "KeyStatus.h"
 #include "Platform.h"
 #include "ProgramWindowsTest.h"
@@ -40,6 +41,33 @@ TEST(KeyStatusText, TheTipNamesTheStateTheKeysAndTheSlotsThatDoNothingWithinTheS
     EXPECT_EQ(MissingSlotsText(allWork), "");
     EXPECT_EQ(KeyName(MOD_SHIFT, 'W'), "Shift+W");
     EXPECT_EQ(KeyName(0, 'a'), "a");
+}
+
+TEST(KeyStatusText, WithoutAWorkingKeyTheTipSaysSoFirstAndABalloonTellsEachProblemOnce) {
+    KeyStatus status;
+    status.active = true;
+    status.held = KeysHeld::OutsideTheGame;
+    status.heldElsewhere = {1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(StatusTip(status),
+              "Kitbag: no key works: taken by another program: slots 1, 2, 3, 4, 5, 6");
+    status.held = KeysHeld::ForChat;
+    status.withoutKey = {3};
+    status.heldElsewhere = {1};
+    EXPECT_EQ(StatusTip(status), "Kitbag: no key works: no key: slot 3; taken by another program: slot 1");
+
+    ToldProblems told;
+    EXPECT_EQ(UntoldProblemsText(status, told).rfind("Slot 3 without a key. Slot 1: the key is taken", 0), 0u);
+    EXPECT_EQ(UntoldProblemsText(status, told), "");
+    status.heldElsewhere = {1, 2};  // slot 2 lost its key later
+    EXPECT_EQ(UntoldProblemsText(status, told).rfind("Slot 2: the key is taken", 0), 0u);
+
+    KeyStatus unsaved;
+    unsaved.active = unsaved.nothingSaved = true;
+    unsaved.withoutKey = {1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(StatusTip(unsaved), "Kitbag: no keys saved yet; save them in the settings");
+    told = {};
+    EXPECT_EQ(UntoldProblemsText(unsaved, told).rfind("No keys are saved yet, so no key works.", 0), 0u);
+    EXPECT_EQ(UntoldProblemsText(unsaved, told), "");
 }
 
 // A faked token per process: ours and the game's.
@@ -126,6 +154,44 @@ TEST_F(KeyStatusTest, AnActivationWithSlotsThatDoNothingSaysSoOnceAndTheTipFollo
     Form4->ExitKitbag1Click(nullptr);
     EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys off");
     EXPECT_EQ(balloons.size(), 1u);
+}
+
+// Slot 5's key "a" is keypad 1, the key it injects: it steps aside while that key goes
+// out, and another program takes the combination meanwhile.
+VOID WINAPI TakeSlot5Meanwhile(BYTE, BYTE, DWORD flags, ULONG_PTR) {
+    if (!(flags & KEYEVENTF_KEYUP)) RegisterHotKey(Form3->Handle(), 42, 0, 'a');
+}
+
+TEST_F(KeyStatusTest, BeforeAnySaveNoKeyIsTakenAndAKeyLostAfterActivationIsToldOnce) {
+    platform::Calls table = platform::SystemCalls();
+    table.Shell_NotifyIconA = &RecordBalloons;
+    table.keybd_event = &TakeSlot5Meanwhile;
+    platform::ScopedOverride recording(table);
+    balloons.clear();
+    const long start = HandleCounts::Live(HandleKind::Hotkey);
+    Form1->Image11Click(nullptr);  // a fresh folder: nothing loaded or saved yet
+    EXPECT_TRUE(IsWindowVisible(Form4->Handle()));
+    EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), start);
+    EXPECT_EQ(SettingsLineBuffer().Lines(), std::vector<std::string>{"Memo1"});
+    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: no keys saved yet; save them in the settings");
+    ASSERT_EQ(balloons.size(), 1u);
+    EXPECT_EQ(balloons[0].rfind("No keys are saved yet", 0), 0u);
+    Form4->ExitKitbag1Click(nullptr);
+
+    WriteBytes(SettingsFilePath(), "W\r\nE\r\nD\r\nS\r\na\r\nX\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n");
+    LoadSettingsAtStart();
+    Form1->Image11Click(nullptr);
+    EXPECT_EQ(balloons.size(), 1u);  // all six work
+    SendMessageA(Form1->Handle(), WM_HOTKEY, 5, 0);
+    UnregisterHotKey(Form3->Handle(), 42);
+    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys on: Shift+W Shift+E Shift+D Shift+S Shift+X; "
+                                        "taken by another program: slot 5");
+    ASSERT_EQ(balloons.size(), 2u);
+    EXPECT_EQ(balloons[1].rfind("Slot 5: the key is taken", 0), 0u);
+    Form1->Hotkeys().NotifyStatus();  // any later change of the status: told already
+    EXPECT_EQ(balloons.size(), 2u);
+    Form4->ExitKitbag1Click(nullptr);
+    EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), start);
 }
 
 }  // namespace

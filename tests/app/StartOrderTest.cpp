@@ -87,9 +87,11 @@ TEST_F(StartOrderTest, ANormalStartShowsTheMainWindowPaintedBeforeTheOthersAndDe
         application.HandleMessage();
     }
     EXPECT_FALSE(PictureDecoderLoaded());
-    // The start-up handler sets the never shown window's boxes (slot 3 without Shift);
-    // its first paint then loads the decoder again for its own pictures.
-    Form1->Timer2Timer(nullptr);
+    // The start-up load ran before the program first waited for input: it set the never
+    // shown window's boxes (slot 3 without Shift), and its timer is spent. The window's
+    // first paint then loads the decoder again for its own pictures.
+    EXPECT_FALSE(Form1->Timer2->Enabled());
+    EXPECT_TRUE(SettingsLineBufferHoldsSettings());
     EXPECT_TRUE(Form2->FlatCheckBox2->Checked());
     EXPECT_FALSE(Form2->FlatCheckBox3->Checked());
     Form2->Show();
