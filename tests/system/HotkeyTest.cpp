@@ -141,6 +141,28 @@ TEST_F(HotkeyTest, AShiftBoxChangedAfterTheSaveCountsButAnUnsavedKeyDoesNot) {
     EXPECT_EQ(target.Count(Down('Q')), 1);         // Q was never saved
 }
 
+// Before anything is saved the line buffer holds no keys: its text "Memo1" gives none.
+TEST_F(HotkeyTest, ActivatingBeforeAnythingIsSavedTakesNoKey) {
+    kitbag = std::make_unique<KitbagProcess>(folder.Path());
+    ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm2") && TrayIconCount() == 1; }));
+    ASSERT_TRUE(ChooseTrayMenuItem(1));  // "Show Mainmenu"
+    ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1"); }));
+    Activate();
+    Play({kShift, 'M', -'M', 'W', -'W', -kShift}, {Down('M'), Down('W')});
+    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 0);
+}
+
+// The click lands as soon as the main window shows, before the program first waits.
+TEST_F(HotkeyTest, ActivateKeysClickedAsSoonAsTheMainWindowShowsUsesTheFilesKeys) {
+    WriteBytes(folder.File(L"Settings.ini"), "Q\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    kitbag = std::make_unique<KitbagProcess>(folder.Path());
+    ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1"); }));
+    Activate();
+    Play({kShift, 'Q', -'Q', 'M', -'M', -kShift}, {Up(VK_NUMPAD7), Down('M')});
+    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 1);
+    EXPECT_EQ(target.Count(Down('Q')), 0);
+}
+
 TEST_F(HotkeyTest, NothingIsCapturedAfterTheProgramHasEnded) {
     StartAndActivate(kDefaults);
     Play({kShift, 'X', -'X', -kShift}, {Up(VK_NUMPAD2)});
