@@ -97,6 +97,10 @@ void TFlatTitlebar::MouseMove(TShiftState, int x, int y) {
 
 void TFlatTitlebar::MouseUp(TMouseButton, TShiftState, int, int) { dragging_ = false; }
 
+// Without the capture the release may never come here (Alt+Tab, say): the drag ends now,
+// or the form would follow a pointer that merely passes over the bar later.
+void TFlatTitlebar::MouseCaptureLost() { dragging_ = false; }
+
 void TFlatTitlebar::WndProc(TMessage& message) {
     if (message.Msg == CM_FONTCHANGED || message.Msg == CM_TEXTCHANGED) {
         Invalidate();

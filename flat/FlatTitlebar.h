@@ -34,6 +34,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
+    void MouseCaptureLost() override;
 
 private:
     void HookFormWindow(TMessage& message);

@@ -3,9 +3,11 @@
 
     tools/package.py ZIP NAME=FILE [NAME=FILE ...]
 
-The bytes depend on the files' contents only: every entry has the same time (from
-SOURCE_DATE_EPOCH, else 1980-01-01), the same attributes and the same compression, so two
-builds of one commit give the same zip. Text entries (.txt) get Windows line breaks.
+A folder in a name (Kitbag/kitbag.exe) gets an entry of its own before its first file, as
+in Windows' own zips. The bytes depend on the files' contents only: every entry has the
+same time (from SOURCE_DATE_EPOCH, else 1980-01-01), the same attributes and the same
+compression, so two builds of one commit give the same zip. Text entries (.txt) get
+Windows line breaks.
 """
 import os
 import sys
@@ -22,7 +24,18 @@ def main(argv):
     stamp = time.gmtime(max(epoch, 315532800))[:6]
     partial = target + ".partial"
     with zipfile.ZipFile(partial, "w") as archive:
+        folders = set()
         for name, path in entries:
+            parts = name.split("/")[:-1]
+            for depth in range(1, len(parts) + 1):
+                folder = "/".join(parts[:depth]) + "/"
+                if folder in folders:
+                    continue
+                folders.add(folder)
+                info = zipfile.ZipInfo(folder, date_time=stamp)
+                info.create_system = 0
+                info.external_attr = 0x10  # the directory attribute
+                archive.writestr(info, b"")
             with open(path, "rb") as source:
                 data = source.read()
             if name.endswith(".txt"):

@@ -1,6 +1,6 @@
-// The flat title bar: it drags its form without repainting it, follows the form's
-// activation through its hook, accepts only a form as parent and gives the form its
-// procedure back.
+// The flat title bar: it drags its form without repainting it, ends the drag when it
+// loses the mouse capture, follows the form's activation through its hook, accepts only a
+// form as parent and gives the form its procedure back.
 #include <gtest/gtest.h>
 
 #include "Exceptions.h"
@@ -69,6 +69,20 @@ TEST_F(FlatTitlebarTest, DraggingWithTheLeftButtonMovesTheFormByTheMouseMoves) {
     EXPECT_FALSE(bar.Dragging());
     SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(60, 60));
     EXPECT_EQ(form->Left(), 115);
+}
+
+TEST_F(FlatTitlebarTest, LosingTheCaptureToAnotherWindowEndsTheDrag) {
+    auto form = MakeForm();
+    auto& bar = ComponentAs<TFlatTitlebar>(*form, "FlatTitlebar1");
+    HWND window = bar.Handle();
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
+    SetCapture(window);  // taken again by the bar itself: no loss
+    EXPECT_TRUE(bar.Dragging());
+    SetCapture(form->Handle());
+    EXPECT_FALSE(bar.Dragging());
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(60, 6));
+    EXPECT_EQ(form->Left(), 100);
+    ReleaseCapture();
 }
 
 TEST_F(FlatTitlebarTest, EachDragStepMovesTheFormWithoutRepaintingIt) {
