@@ -9,8 +9,18 @@ KeysHeld TGameAwareKeys::KeyDown(DWORD key, DWORD flags) {
     // Only the keys whose meaning depends on the window in front pay for the look at it.
     if (!chatKey && !options_.onlyInGame) return Held(false);
     bool inGame = GameInFront();
-    if (chatKey && inGame) chatting_ = key == VK_RETURN && !chatting_;
+    if (chatKey && inGame) {
+        if (key == VK_ESCAPE)
+            chatting_ = false;
+        else if (!enterDown_)
+            chatting_ = !chatting_;
+    }
+    if (key == VK_RETURN) enterDown_ = true;
     return Held(inGame);
+}
+
+void TGameAwareKeys::KeyUp(DWORD key) {
+    if (key == VK_RETURN) enterDown_ = false;
 }
 
 KeysHeld TGameAwareKeys::Now() { return Held(options_.onlyInGame && GameInFront()); }

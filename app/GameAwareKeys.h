@@ -16,7 +16,11 @@ public:
 
     // A key the player pressed (flags as a low-level hook gives them). Enter in the game,
     // with or without Shift or Ctrl, opens or closes the chat pause; Esc there closes it.
+    // Enter counts once until it goes up: a held Enter repeats its key-down.
     KeysHeld KeyDown(DWORD key, DWORD flags);
+    void KeyUp(DWORD key);
+    // Keys may have passed unseen (the hook was gone): forget a held Enter.
+    void KeysMayHaveBeenMissed() { enterDown_ = false; }
     // As things stand, with no key pressed: for an activation or a change of options.
     KeysHeld Now();
     // Turning the pause option off ends a pause.
@@ -29,4 +33,5 @@ private:
     KeyOptions options_;
     TGameWindowCache game_;
     bool chatting_ = false;
+    bool enterDown_ = false;
 };

@@ -47,9 +47,10 @@ void THotkeyEngine::ActivateSlots(const SettingsFile::Keys* keyLines,
         }
     }
     active_ = true;
+    elevation_.Reset();
+    elevatedWindow_ = nullptr;
     Watch();
     NotifyStatus(true);
-    elevation_.Reset();
     CheckElevation(platform::FindWindowA(nullptr, std::string(kGameTitle).c_str()));
 }
 
@@ -89,7 +90,9 @@ void THotkeyEngine::HotkeyPressed(WPARAM id) {
     sendingOwnKeys_ = false;
     bool lost = false;
     for (size_t i = 0; i < registered_.size(); ++i) {
-        if (!stepAside[i]) continue;
+        // A decision while the keys went out (the window in front changed) may have let
+        // the slot go: it stays let go.
+        if (!stepAside[i] || !registered_[i]) continue;
         if (!platform::RegisterHotKey(window_, int(i + 1), registered_[i]->modifiers, registered_[i]->key)) {
             registered_[i].reset();  // taken by another program meanwhile
             HandleCounts::Released(HandleKind::Hotkey);
@@ -107,18 +110,45 @@ void THotkeyEngine::SetOptions(const KeyOptions& options) {
     NotifyStatus();
 }
 
-void THotkeyEngine::KeyDown(const KBDLLHOOKSTRUCT& key) {
+void THotkeyEngine::KeyEvent(const KBDLLHOOKSTRUCT& key) {
+    const bool up = key.flags & LLKHF_UP;
+    if (!up) sentinel_.HookSawKeyDown();
     // Our own keypad keys come back through the hook from inside keybd_event: they say
     // nothing about where the player is. Keys other programs inject count as typed.
     if (sendingOwnKeys_ || !gameAware_) return;
+    if (up) return gameAware_->KeyUp(key.vkCode);
     KeysHeld before = held_;
     Hold(gameAware_->KeyDown(key.vkCode, key.flags));
     // The tip is slow next to a key: it follows once the key has gone on.
     if (held_ != before) platform::PostMessageA(window_, kKeyStatusMessage, 0, 0);
 }
 
+void THotkeyEngine::ForegroundChanged(HWND window) {
+    if (!active_) return;
+    if (gameAware_) LookAgain();
+    // The game may run as administrator, whose keys a hook without those rights never sees.
+    if (IsGameWindow(window)) CheckElevation(window);
+}
+
+void THotkeyEngine::RawInput(LPARAM input) {
+    if (!hook_ || !RawInputIsKeyDown(input) || !sentinel_.RawKeyDown()) return;
+    // Windows hides from our hook the keys bound for a program with more rights: no loss.
+    if (RunsElevatedAboveUs(platform::GetForegroundWindow())) return;
+    InstallHookAgain();
+}
+
+void THotkeyEngine::InstallHookAgain() {
+    if (!hook_) return;
+    const KeysHeld before = held_;
+    hook_.reset();
+    if (gameAware_) gameAware_->KeysMayHaveBeenMissed();
+    InstallHook();
+    Watch();  // decides again from the window in front, or lets the keys act everywhere
+    if (held_ != before) NotifyStatus();
+}
+
 void THotkeyEngine::LookAgain() {
-    if (!hook_ || !gameAware_) return;
+    if (!gameAware_) return;
     KeysHeld before = held_;
     Hold(gameAware_->Now());
     if (held_ != before) NotifyStatus();
@@ -128,6 +158,8 @@ KeyStatus THotkeyEngine::Status() const {
     KeyStatus status;
     status.active = active_;
     status.nothingSaved = active_ && nothingSaved_;
+    if (active_ && elevatedWindow_ && platform::IsWindow(elevatedWindow_))
+        status.elevated = elevatedIsGame_ ? ElevatedInFront::Game : ElevatedInFront::OtherWindow;
     status.held = held_;
     if (!active_) return status;
     for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
@@ -148,31 +180,62 @@ void THotkeyEngine::NotifyStatus(bool activated) {
 }
 
 void THotkeyEngine::CheckElevation(HWND window) {
-    if (active_ && elevation_.Check(window) && OnElevatedWindow) OnElevatedWindow(window);
+    if (!active_ || !elevation_.Check(window)) return;
+    elevatedWindow_ = window;
+    elevatedIsGame_ = IsGameWindow(window);
+    NotifyStatus();
+    if (OnElevatedWindow) OnElevatedWindow(window);
 }
 
 void THotkeyEngine::Watch() {
     if (!active_) return;
+    // Where the system reports the window in front, the game is followed without a hook,
+    // and the elevation check runs as the game comes to the front.
+    if (!foregroundReported_) foregroundReported_ = ForegroundChangesReported();
+    if (*foregroundReported_ && !foreground_)
+        foreground_ = std::make_unique<TForegroundEvents>([this](HWND window) { ForegroundChanged(window); });
+    const bool frontFollowed = foreground_ && foreground_->Installed();
     if (options_.onlyInGame || options_.pauseWhileChatting) {
         if (gameAware_)
             gameAware_->SetOptions(options_);
         else
             gameAware_ = std::make_unique<TGameAwareKeys>(options_);
-        if (!hook_)
-            hook_ = std::make_unique<TKeyboardHook>(
-                [this](const KBDLLHOOKSTRUCT& key) { KeyDown(key); });
+        // The chat pause needs the keys themselves; the window in front alone needs no hook
+        // where the system reports it, and then costs the player's typing nothing.
+        if (!options_.pauseWhileChatting && frontFollowed) {
+            StopHook();
+            Hold(gameAware_->Now());
+            return;
+        }
+        if (!hook_) InstallHook();
         if (hook_->Installed()) {
             Hold(gameAware_->Now());
             return;
         }
     }
     // Without the options, or without a hook to serve them, the keys act everywhere.
-    StopWatching();
+    StopHook();
+    gameAware_.reset();
     Hold(KeysHeld::No);
 }
 
-void THotkeyEngine::StopWatching() {
+void THotkeyEngine::InstallHook() {
+    hook_ = std::make_unique<TKeyboardHook>([this](const KBDLLHOOKSTRUCT& key) { KeyEvent(key); });
+    if (!hook_->Installed()) return;
+    sentinel_.Armed();
+    if (!rawKeyboard_) rawKeyboard_ = std::make_unique<TRawKeyboard>(window_);
+    if (!sessionReports_) sessionReports_ = std::make_unique<TSessionReports>(window_);
+}
+
+void THotkeyEngine::StopHook() {
     hook_.reset();
+    rawKeyboard_.reset();
+    sessionReports_.reset();
+}
+
+void THotkeyEngine::StopWatching() {
+    StopHook();
+    foreground_.reset();
     gameAware_.reset();
     held_ = KeysHeld::No;
 }

@@ -11,9 +11,11 @@
 #include <string>
 
 #include "Elevation.h"
+#include "ForegroundEvents.h"
 #include "GameAwareKeys.h"
 #include "KeyOptions.h"
 #include "KeyStatus.h"
+#include "HookSentinel.h"
 #include "KeyboardHook.h"
 #include "SettingsFile.h"
 
@@ -45,9 +47,17 @@ public:
     // an option needs it, a keyboard hook watches every key going down.
     void SetOptions(const KeyOptions& options);
     const KeyOptions& Options() const { return options_; }
-    // A key went down somewhere (the keyboard hook's report): the six hotkeys are let go
-    // or taken back before that key reaches anyone.
-    void KeyDown(const KBDLLHOOKSTRUCT& key);
+    // A key went down or up somewhere (the keyboard hook's report): the six hotkeys are
+    // let go or taken back before a key going down reaches anyone.
+    void KeyEvent(const KBDLLHOOKSTRUCT& key);
+    // Another window came to the front (the system's report, where it gives one).
+    void ForegroundChanged(HWND window);
+    // The window's WM_INPUT: a key that raw input reports and the hook never saw means
+    // Windows removed the hook.
+    void RawInput(LPARAM input);
+    // After an unlock or a resume, or a key the hook missed: the hook may be gone, so it is
+    // installed anew and the keys decided again from the window in front.
+    void InstallHookAgain();
     // Decides again from the window in front, as the next key would: the player points at
     // the tray icon and is about to read the tip.
     void LookAgain();
@@ -78,6 +88,8 @@ private:
     // Starts, adjusts or stops the watch to suit the options and the keys' state.
     void Watch();
     void StopWatching();
+    void InstallHook();
+    void StopHook();
     // Lets the registered slots go, or takes the let-go ones back.
     void Hold(KeysHeld why);
     void CheckElevation(HWND window);
@@ -96,8 +108,18 @@ private:
     // What the last activation asked for: a slot without a wish has no key line.
     std::array<std::optional<Registration>, SettingsFile::kSlotCount> wanted_{};
     TElevationWatch elevation_;
+    // The window found running above Kitbag in this activation, said in the tip while it lives.
+    HWND elevatedWindow_ = nullptr;
+    bool elevatedIsGame_ = false;
+    // Whether the system reports the window in front; asked once.
+    std::optional<bool> foregroundReported_;
+    std::unique_ptr<TForegroundEvents> foreground_;
     std::unique_ptr<TGameAwareKeys> gameAware_;
     std::unique_ptr<TKeyboardHook> hook_;
+    // What tells of a hook that Windows removed, for as long as a hook is wanted.
+    THookSentinel sentinel_;
+    std::unique_ptr<TRawKeyboard> rawKeyboard_;
+    std::unique_ptr<TSessionReports> sessionReports_;
 };
 
 // The engine of the main window, as the window flow calls it.

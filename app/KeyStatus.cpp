@@ -30,22 +30,35 @@ std::string KeyName(UINT modifiers, UINT key) {
 std::string StatusTip(const KeyStatus& status) {
     if (!status.active) return "Kitbag: keys off";
     if (status.nothingSaved) return "Kitbag: no keys saved yet; save them in the settings";
-    std::string keys;
+    std::vector<std::string> keys;
     for (const std::string& key : status.working)
-        if (!key.empty()) keys += (keys.empty() ? "" : " ") + key;
+        if (!key.empty()) keys.push_back(key);
     // A state that says the keys act needs a key that does.
     std::string tip = keys.empty()                              ? "Kitbag: no key works"
                       : status.held == KeysHeld::ForChat          ? "Kitbag: keys paused for chat"
                       : status.held == KeysHeld::OutsideTheGame ? "Kitbag: keys wait for Warcraft III"
                                                                 : "Kitbag: keys on";
-    std::string problems;
-    if (!status.withoutKey.empty()) problems += "; no key: " + SlotList(status.withoutKey);
+    // What to do about the game's rights comes first: the rest may be cut to fit.
+    std::vector<std::string> problems;
+    if (status.elevated != ElevatedInFront::None)
+        problems.push_back(std::string(status.elevated == ElevatedInFront::Game
+                                           ? "Warcraft III"
+                                           : "the window in front") +
+                           " is admin: start Kitbag as admin");
+    if (!status.withoutKey.empty()) problems.push_back("no key: " + SlotList(status.withoutKey));
     if (!status.heldElsewhere.empty())
-        problems += "; taken by another program: " + SlotList(status.heldElsewhere);
-    if (!keys.empty()) tip += ": " + keys + problems;
-    else if (!problems.empty()) tip += ": " + problems.substr(2);
-    if (tip.size() > kLongestTip) tip.resize(kLongestTip);
-    return tip;
+        problems.push_back("taken by another program: " + SlotList(status.heldElsewhere));
+    for (size_t i = 0; i < problems.size(); ++i)
+        tip += (i == 0 && keys.empty() ? ": " : "; ") + problems[i];
+    if (keys.empty()) return tip.substr(0, kLongestTip);
+    std::string list;
+    for (const std::string& key : keys) list += (list.empty() ? "" : " ") + key;
+    const std::string lead = problems.empty() ? ": " : "; working: ";
+    // The problems say what to do; the keys give way first, to a count, then altogether.
+    if (tip.size() + lead.size() + list.size() > kLongestTip)
+        list = std::to_string(keys.size()) + (keys.size() == 1 ? " key" : " keys");
+    if (tip.size() + lead.size() + list.size() > kLongestTip) return tip.substr(0, kLongestTip);
+    return tip + lead + list;
 }
 
 std::string MissingSlotsText(const KeyStatus& status) {

@@ -10,6 +10,9 @@
 #include "GameAwareKeys.h"
 #include "SettingsFile.h"
 
+// A window in front whose program runs as administrator while Kitbag does not.
+enum class ElevatedInFront { None, Game, OtherWindow };
+
 struct KeyStatus {
     bool active = false;
     // Activated before any settings were loaded or saved in this run: no key to register.
@@ -20,12 +23,16 @@ struct KeyStatus {
     std::array<std::string, SettingsFile::kSlotCount> working;
     std::vector<int> withoutKey;     // slots whose key line is empty
     std::vector<int> heldElsewhere;  // slots whose key another program holds
+    // Found in this activation, for as long as that window lives: Windows drops our keys.
+    ElevatedInFront elevated = ElevatedInFront::None;
 };
 
 // The key as the player typed it, with Shift where the slot asks for it.
 std::string KeyName(UINT modifiers, UINT key);
-// The tip: the state, the working keys and the slots that do nothing; at most the shell's
-// 127 characters.
+// The tip: the state, then what is wrong and what to do, then the working keys; at most
+// the shell's 127 characters, for which the key list gives way to a count first. A
+// balloon may go unseen (notifications are hidden during a full-screen game): whatever it
+// tells that still holds stays here.
 std::string StatusTip(const KeyStatus& status);
 // The word an activation owes the player when a slot does nothing; empty when all work.
 std::string MissingSlotsText(const KeyStatus& status);

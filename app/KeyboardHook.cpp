@@ -11,7 +11,7 @@ namespace {
 TKeyboardHook* gLiveHook = nullptr;
 }  // namespace
 
-TKeyboardHook::TKeyboardHook(KeyDownHandler onKeyDown) : onKeyDown_(std::move(onKeyDown)) {
+TKeyboardHook::TKeyboardHook(KeyHandler onKey) : onKey_(std::move(onKey)) {
     if (gLiveHook) return;
     hook_ = platform::SetWindowsHookExA(WH_KEYBOARD_LL, &TKeyboardHook::Procedure,
                                         platform::GetModuleHandleA(nullptr), 0);
@@ -25,10 +25,10 @@ TKeyboardHook::~TKeyboardHook() {
 }
 
 LRESULT CALLBACK TKeyboardHook::Procedure(int code, WPARAM message, LPARAM key) {
-    if (code == HC_ACTION && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && gLiveHook) {
+    if (code == HC_ACTION && gLiveHook) {
         // Nothing may unwind into the system's input path, and the key goes on regardless.
         try {
-            gLiveHook->onKeyDown_(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(key));
+            gLiveHook->onKey_(*reinterpret_cast<const KBDLLHOOKSTRUCT*>(key));
         } catch (...) {
         }
     }

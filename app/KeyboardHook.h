@@ -1,5 +1,5 @@
-// A low-level keyboard hook that tells of every key going down, system-wide, for as long
-// as it lives. It never swallows or holds back a key.
+// A low-level keyboard hook that tells of every key going down or up (LLKHF_UP in its
+// flags), system-wide, for as long as it lives. It never swallows or holds back a key.
 #pragma once
 
 #include <windows.h>
@@ -8,10 +8,10 @@
 
 class TKeyboardHook {
 public:
-    using KeyDownHandler = std::function<void(const KBDLLHOOKSTRUCT&)>;
+    using KeyHandler = std::function<void(const KBDLLHOOKSTRUCT&)>;
 
     // Installs the hook; only one may live at a time (a second is left uninstalled).
-    explicit TKeyboardHook(KeyDownHandler onKeyDown);
+    explicit TKeyboardHook(KeyHandler onKey);
     ~TKeyboardHook();
     TKeyboardHook(const TKeyboardHook&) = delete;
     TKeyboardHook& operator=(const TKeyboardHook&) = delete;
@@ -22,6 +22,6 @@ public:
     static LRESULT CALLBACK Procedure(int code, WPARAM message, LPARAM key);
 
 private:
-    KeyDownHandler onKeyDown_;
+    KeyHandler onKey_;
     HHOOK hook_ = nullptr;
 };

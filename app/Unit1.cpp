@@ -47,8 +47,20 @@ void TForm1::FormCreate(TObject*) {
 void TForm1::FormDestroy(TObject*) { ReleaseHotkeys(); }
 
 void TForm1::WndProc(TMessage& message) {
-    if (message.Msg == WM_HOTKEY) return WMHotKey(message);
-    if (message.Msg == kKeyStatusMessage) return hotkeys_->NotifyStatus();
+    switch (message.Msg) {
+        case WM_HOTKEY: return WMHotKey(message);
+        case kKeyStatusMessage: return hotkeys_->NotifyStatus();
+        case WM_INPUT: hotkeys_->RawInput(message.LParam); break;
+        // Windows may have removed the keyboard hook while the session was locked or the
+        // machine asleep.
+        case WM_WTSSESSION_CHANGE:
+            if (message.WParam == WTS_SESSION_UNLOCK) hotkeys_->InstallHookAgain();
+            break;
+        case WM_POWERBROADCAST:
+            if (message.WParam == PBT_APMRESUMEAUTOMATIC || message.WParam == PBT_APMRESUMESUSPEND)
+                hotkeys_->InstallHookAgain();
+            break;
+    }
     TForm::WndProc(message);
 }
 

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <wtsapi32.h>
 
 namespace platform {
 
@@ -139,6 +140,25 @@ namespace platform {
       (hhk, nCode, wParam, lParam))                                                        \
     X(HMODULE, GetModuleHandleA, (LPCSTR lpModuleName), (lpModuleName))
 
+// Where Windows tells more than Wine: the window in front as it changes, every key through
+// raw input (to notice a hook that Windows removed), and the session's lock and unlock.
+#define KITBAG_CALLS_SYSTEM_REPORTS(X)                                                     \
+    X(FARPROC, GetProcAddress, (HMODULE hModule, LPCSTR lpProcName), (hModule, lpProcName)) \
+    X(HWINEVENTHOOK, SetWinEventHook, (DWORD eventMin, DWORD eventMax, HMODULE hmodWinEventProc, \
+                                       WINEVENTPROC pfnWinEventProc, DWORD idProcess,     \
+                                       DWORD idThread, DWORD dwFlags),                    \
+      (eventMin, eventMax, hmodWinEventProc, pfnWinEventProc, idProcess, idThread, dwFlags)) \
+    X(BOOL, UnhookWinEvent, (HWINEVENTHOOK hWinEventHook), (hWinEventHook))                \
+    X(BOOL, IsWindow, (HWND hWnd), (hWnd))                                                 \
+    X(BOOL, RegisterRawInputDevices, (PCRAWINPUTDEVICE pRawInputDevices, UINT uiNumDevices, \
+                                      UINT cbSize),                                       \
+      (pRawInputDevices, uiNumDevices, cbSize))                                            \
+    X(UINT, GetRawInputData, (HRAWINPUT hRawInput, UINT uiCommand, LPVOID pData,           \
+                              PUINT pcbSize, UINT cbSizeHeader),                           \
+      (hRawInput, uiCommand, pData, pcbSize, cbSizeHeader))                                \
+    X(BOOL, WTSRegisterSessionNotification, (HWND hWnd, DWORD dwFlags), (hWnd, dwFlags))   \
+    X(BOOL, WTSUnRegisterSessionNotification, (HWND hWnd), (hWnd))
+
 #define KITBAG_PLATFORM_CALLS(X)                                                           \
     KITBAG_CALLS_HOTKEYS(X)                                                                \
     KITBAG_CALLS_SYNTHESISED_KEYS(X)                                                       \
@@ -154,7 +174,8 @@ namespace platform {
     KITBAG_CALLS_VERSION_INFORMATION(X)                                                    \
     KITBAG_CALLS_GAME_WINDOW(X)                                                            \
     KITBAG_CALLS_PROCESS_RIGHTS(X)                                                         \
-    KITBAG_CALLS_KEYBOARD_HOOK(X)
+    KITBAG_CALLS_KEYBOARD_HOOK(X)                                                          \
+    KITBAG_CALLS_SYSTEM_REPORTS(X)
 
 // One pointer per call; the system's table points at the real functions.
 struct Calls {

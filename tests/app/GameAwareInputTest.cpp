@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "HandleCounts.h"
+#include "Platform.h"
 #include "KeyTarget.h"
 #include "ProgramWindowsTest.h"
 #include "TestSupport.h"
@@ -67,6 +68,35 @@ TEST_F(GameAwareInput, EnterOpensTheChatPauseAndEnterOrEscClosesIt) {
         ShiftW(game, true);
     }
     ShiftW(other, true);  // without the other option the keys still act everywhere
+}
+
+std::vector<HHOOK> hooks;
+HHOOK WINAPI RecordHook(int kind, HOOKPROC procedure, HINSTANCE module, DWORD thread) {
+    hooks.push_back(platform::SystemCalls().SetWindowsHookExA(kind, procedure, module, thread));
+    return hooks.back();
+}
+
+// Windows removes a hook that is slow to answer and tells nobody; raw input, which still
+// reports the player's next key, brings it back. So do an unlock and a resume.
+TEST_F(GameAwareInput, AHookRemovedBehindKitbagsBackIsInstalledAgainAtTheNextKey) {
+    platform::Calls table = platform::SystemCalls();
+    table.SetWindowsHookExA = &RecordHook;
+    platform::ScopedOverride recording(table);
+    hooks.clear();
+    Activate({.onlyInGame = true});
+    ShiftW(game, true);
+    ShiftW(other, false);
+    ASSERT_EQ(hooks.size(), 1u);
+    UnhookWindowsHookEx(hooks[0]);
+    Play(game, {VK_SHIFT, -VK_SHIFT}, {Down(VK_SHIFT)});
+    ASSERT_TRUE(PumpUntil([] { return hooks.size() == 2; }));
+    ShiftW(game, true);
+    ShiftW(other, false);
+    SendMessageA(Form1->Handle(), WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+    SendMessageA(Form1->Handle(), WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
+    SendMessageA(Form1->Handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_EQ(hooks.size(), 4u);
+    ReleaseHotkeys();
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 // faked keybd_event runs the hook from inside itself, as Windows does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GameWindow.h"
@@ -20,6 +22,8 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
+const HWND game = reinterpret_cast<HWND>(0x10), other = reinterpret_cast<HWND>(0x20);
+
 // The desktop as the fakes show it.
 struct Desktop {
     HWND foreground = nullptr;
@@ -28,6 +32,10 @@ struct Desktop {
     std::set<std::pair<UINT, UINT>> heldElsewhere;
     HOOKPROC hook = nullptr;
     bool refuseHook = false;
+    bool wine = true;  // Wine reports no change of the window in front
+    WINEVENTPROC foregroundReport = nullptr;
+    HWND reportDuringInjection = nullptr;
+    bool rawKeyboard = false, sessionReports = false, gameElevated = false;
     int titlesRead = 0, opened = 0, closed = 0, passedOn = 0;
     Calls calls;
 } desk;
@@ -92,9 +100,53 @@ void ThroughHook(DWORD key, DWORD flags, bool up) {
     WPARAM message = up ? (alt ? WM_SYSKEYUP : WM_KEYUP) : (alt ? WM_SYSKEYDOWN : WM_KEYDOWN);
     desk.hook(HC_ACTION, message, reinterpret_cast<LPARAM>(&event));
 }
+// The system reports a new window in front, as Windows does and Wine does not.
+void ReportForeground(HWND window) {
+    desk.foreground = window;
+    if (desk.foregroundReport)
+        desk.foregroundReport(nullptr, EVENT_SYSTEM_FOREGROUND, window, OBJID_WINDOW, CHILDID_SELF, 0, 0);
+}
 VOID WINAPI Inject(BYTE key, BYTE, DWORD flags, ULONG_PTR) {
     desk.calls.push_back("key " + std::to_string(key));
     ThroughHook(key, LLKHF_INJECTED, flags & KEYEVENTF_KEYUP);
+    if (HWND window = std::exchange(desk.reportDuringInjection, nullptr)) ReportForeground(window);
+}
+INT_PTR WINAPI WineVersion() { return 0; }
+FARPROC WINAPI Export(HMODULE module, LPCSTR name) {
+    if (std::string(name) == "wine_get_version") return desk.wine ? &WineVersion : nullptr;
+    return platform::SystemCalls().GetProcAddress(module, name);
+}
+HWINEVENTHOOK WINAPI ListenForeground(DWORD, DWORD, HMODULE, WINEVENTPROC procedure, DWORD, DWORD, DWORD) {
+    desk.calls.push_back("listen");
+    desk.foregroundReport = procedure;
+    return reinterpret_cast<HWINEVENTHOOK>(0x66);
+}
+BOOL WINAPI StopListening(HWINEVENTHOOK) {
+    desk.foregroundReport = nullptr;
+    return TRUE;
+}
+BOOL WINAPI IsLive(HWND window) { return desk.titles.count(window) > 0; }
+BOOL WINAPI RawDevices(PCRAWINPUTDEVICE device, UINT, UINT) {
+    desk.rawKeyboard = !(device->dwFlags & RIDEV_REMOVE);
+    return TRUE;
+}
+// Every raw input the test hands the engine is a key going down.
+UINT WINAPI RawData(HRAWINPUT, UINT, LPVOID data, PUINT, UINT) {
+    auto* raw = static_cast<RAWINPUT*>(data);
+    raw->header.dwType = RIM_TYPEKEYBOARD;
+    raw->data.keyboard.Message = WM_KEYDOWN;
+    return sizeof(RAWINPUT);
+}
+BOOL WINAPI SessionReports(HWND, DWORD) { return desk.sessionReports = true; }
+BOOL WINAPI NoSessionReports(HWND) { return !(desk.sessionReports = false); }
+// Tokens: ours is never elevated, the game's when the desk says so.
+BOOL WINAPI Token(HANDLE process, DWORD, PHANDLE token) {
+    *token = process;
+    return TRUE;
+}
+BOOL WINAPI TokenInformation(HANDLE token, TOKEN_INFORMATION_CLASS, LPVOID info, DWORD, PDWORD) {
+    static_cast<TOKEN_ELEVATION*>(info)->TokenIsElevated = token == game && desk.gameElevated;
+    return TRUE;
 }
 
 platform::Calls Fakes() {
@@ -111,10 +163,18 @@ platform::Calls Fakes() {
     fakes.RegisterHotKey = &Register;
     fakes.UnregisterHotKey = &Unregister;
     fakes.keybd_event = &Inject;
+    fakes.GetProcAddress = &Export;
+    fakes.SetWinEventHook = &ListenForeground;
+    fakes.UnhookWinEvent = &StopListening;
+    fakes.IsWindow = &IsLive;
+    fakes.RegisterRawInputDevices = &RawDevices;
+    fakes.GetRawInputData = &RawData;
+    fakes.WTSRegisterSessionNotification = &SessionReports;
+    fakes.WTSUnRegisterSessionNotification = &NoSessionReports;
+    fakes.OpenProcessToken = &Token;
+    fakes.GetTokenInformation = &TokenInformation;
     return fakes;
 }
-
-const HWND game = reinterpret_cast<HWND>(0x10), other = reinterpret_cast<HWND>(0x20);
 
 class GameAwareKeysTest : public ::testing::Test {
 protected:
@@ -293,6 +353,101 @@ TEST_F(GameAwareKeysTest, OptionsTakeEffectAtOnceAndTheEnginesOwnKeysAreIgnored)
     EXPECT_EQ(Hotkeys(), 6);
 }
 
+TEST_F(GameAwareKeysTest, AHeldEnterTogglesTheChatPauseOnce) {
+    Activate({.pauseWhileChatting = true}, game);
+    desk.calls.clear();
+    for (int repeat = 0; repeat < 3; ++repeat) ThroughHook(VK_RETURN, 0, false);
+    ThroughHook(VK_RETURN, 0, true);
+    EXPECT_EQ(desk.calls, kNone);
+    EXPECT_EQ(engine.Held(), KeysHeld::ForChat);
+    EXPECT_EQ(Press(game, VK_RETURN), kAll);
+}
+
+// Windows removes a slow hook without a word; raw input still reports every key.
+TEST_F(GameAwareKeysTest, AHookThatWindowsRemovedComesBackAtTheNextKeyAndAfterUnlockOrResume) {
+    auto rawKey = [&] {
+        desk.calls.clear();
+        engine.RawInput(0);
+        return desk.calls;
+    };
+    Activate({.onlyInGame = true}, other);
+    EXPECT_TRUE(desk.rawKeyboard && desk.sessionReports);
+    EXPECT_EQ(rawKey(), Calls{}) << "the first key after installing may reach raw input alone";
+    Press(other, 'A');
+    EXPECT_EQ(rawKey(), Calls{});
+
+    desk.hook = nullptr;  // removed by Windows, and nobody told
+    desk.foreground = game;
+    desk.gameElevated = true;  // its keys are hidden from our hook on purpose: no loss
+    EXPECT_EQ(rawKey(), Calls{});
+    desk.gameElevated = false;
+    Calls expected{"unhook", "hook 13 0"};
+    expected.insert(expected.end(), kAll.begin(), kAll.end());
+    EXPECT_EQ(rawKey(), expected) << "installed anew and decided from the window in front";
+    EXPECT_EQ(Press(other, 'A'), kNone);
+
+    for (int round = 0; round < 2; ++round) {  // after an unlock, after a resume
+        desk.hook = nullptr;
+        desk.foreground = game;
+        desk.calls.clear();
+        engine.InstallHookAgain();
+        EXPECT_EQ(desk.calls, expected);
+        EXPECT_EQ(Press(other, 'A'), kNone);
+    }
+    engine.Release();
+    EXPECT_FALSE(desk.rawKeyboard || desk.sessionReports);
+}
+
+// Windows reports each new window in front; Wine does not, and there the hook decides.
+TEST_F(GameAwareKeysTest, WhereTheWindowInFrontIsReportedOnlyInGameFollowsItWithoutAHook) {
+    desk.wine = false;
+    HWND elevated = nullptr;
+    engine.OnElevatedWindow = [&](HWND window) { elevated = window; };
+    Activate({.onlyInGame = true}, other);
+    EXPECT_FALSE(engine.Watching()) << "the player's typing pays for no hook";
+    EXPECT_EQ(Hotkeys(), 0);
+    desk.calls.clear();
+    desk.gameElevated = true;
+    ReportForeground(game);
+    EXPECT_EQ(desk.calls, kAll);
+    EXPECT_EQ(elevated, game) << "checked as the game came to the front";
+    EXPECT_EQ(engine.Status().elevated, ElevatedInFront::Game);
+    desk.gameElevated = false;
+    desk.calls.clear();
+    ReportForeground(other);
+    EXPECT_EQ(desk.calls, kNone);
+    engine.SetOptions({.onlyInGame = true, .pauseWhileChatting = true});
+    EXPECT_TRUE(engine.Watching()) << "the chat pause needs the keys";
+    engine.SetOptions({.onlyInGame = true});
+    EXPECT_FALSE(engine.Watching());
+
+    // The window in front changes while a slot that stepped aside for its own keypad key
+    // is out: the slot is let go with the others and stays so.
+    ReportForeground(game);
+    engine.Activate({"W", "E", "D", "S", "a", "X"}, {true, true, true, true, false, true});
+    desk.reportDuringInjection = other;
+    desk.calls.clear();
+    engine.HotkeyPressed(5);
+    EXPECT_EQ(desk.calls, (Calls{"unregister 5", "key 97", "unregister 1", "unregister 2",
+                                 "unregister 3", "unregister 4", "unregister 5", "unregister 6",
+                                 "key 97"}));
+    EXPECT_EQ(Hotkeys(), 0);
+    desk.calls.clear();
+    ReportForeground(game);
+    EXPECT_EQ(desk.calls, kAll);
+    EXPECT_EQ(Hotkeys(), 6);
+
+    desk.wine = true;  // the same engine under Wine: the hook decides, nothing listens
+    engine.Release();
+    desk.calls.clear();
+    THotkeyEngine underWine{reinterpret_cast<HWND>(0x1234)};
+    underWine.SetOptions({.onlyInGame = true});
+    underWine.Activate({"W", "E", "D", "S", "C", "X"}, {true, true, true, true, true, true});
+    EXPECT_TRUE(underWine.Watching());
+    EXPECT_EQ(std::count(desk.calls.begin(), desk.calls.end(), "listen"), 0);
+    underWine.Release();
+}
+
 TEST_F(GameAwareKeysTest, TheHookProcedurePassesEveryKeyOnAndNothingEscapesIt) {
     std::vector<DWORD> seen;
     TKeyboardHook hook([&](const KBDLLHOOKSTRUCT& key) {
@@ -310,7 +465,7 @@ TEST_F(GameAwareKeysTest, TheHookProcedurePassesEveryKeyOnAndNothingEscapesIt) {
     EXPECT_EQ(call(HC_ACTION, WM_SYSKEYDOWN), 0x55);
     EXPECT_EQ(call(HC_ACTION, WM_KEYUP), 0x55);
     EXPECT_EQ(call(-1, WM_KEYDOWN), 0x55);
-    EXPECT_EQ(seen, (std::vector<DWORD>{'W', 'W'}));
+    EXPECT_EQ(seen, (std::vector<DWORD>{'W', 'W', 'W'})) << "down, down with Alt, up";
     EXPECT_EQ(desk.passedOn, 4);
 }
 

@@ -24,17 +24,31 @@ TEST(KeyStatusText, TheTipNamesTheStateTheKeysAndTheSlotsThatDoNothingWithinTheS
     status.working = {"Shift+W", "", "D", "", "#228", "Space"};
     status.withoutKey = {2};
     status.heldElsewhere = {4};
-    EXPECT_EQ(StatusTip(status), "Kitbag: keys on: Shift+W D #228 Space; no key: slot 2; "
-                                 "taken by another program: slot 4");
+    EXPECT_EQ(StatusTip(status), "Kitbag: keys on; no key: slot 2; taken by another program: "
+                                 "slot 4; working: Shift+W D #228 Space");
     status.held = KeysHeld::ForChat;
-    EXPECT_EQ(StatusTip(status).rfind("Kitbag: keys paused for chat: Shift+W", 0), 0u);
+    EXPECT_EQ(StatusTip(status).rfind("Kitbag: keys paused for chat; no key", 0), 0u);
     EXPECT_EQ(MissingSlotsText(status).rfind("Slot 2 without a key. Slot 4: the key is taken", 0), 0u);
     status.held = KeysHeld::OutsideTheGame;
     status.working = {"Shift+#200", "Shift+#201", "Shift+#202", "", "", ""};
     status.withoutKey = {4, 5};
     status.heldElsewhere = {6};
-    EXPECT_LE(StatusTip(status).size(), 127u);
-    EXPECT_EQ(StatusTip(status).rfind("Kitbag: keys wait for Warcraft III: Shift+#200", 0), 0u);
+    EXPECT_EQ(StatusTip(status), "Kitbag: keys wait for Warcraft III; no key: slots 4, 5; taken "
+                                 "by another program: slot 6; working: 3 keys");  // past 127
+    // What a balloon said stays while it holds, first; the key list gives way first.
+    status.elevated = ElevatedInFront::Game;
+    status.heldElsewhere = {};
+    EXPECT_EQ(StatusTip(status), "Kitbag: keys wait for Warcraft III; Warcraft III is admin: start "
+                                 "Kitbag as admin; no key: slots 4, 5; working: 3 keys");
+    status.heldElsewhere = {6};
+    EXPECT_EQ(StatusTip(status).size(), 127u);
+    EXPECT_EQ(StatusTip(status).find("working"), std::string::npos);
+    status = {};
+    status.active = true;
+    status.working = {"", "", "", "", "", "Shift+X"};
+    status.elevated = ElevatedInFront::OtherWindow;
+    EXPECT_EQ(StatusTip(status), "Kitbag: keys on; the window in front is admin: start Kitbag as "
+                                 "admin; working: Shift+X");
     KeyStatus allWork;
     allWork.active = true;
     allWork.working = {"a", "b", "c", "d", "e", "f"};
@@ -147,8 +161,8 @@ TEST_F(KeyStatusTest, AnActivationWithSlotsThatDoNothingSaysSoOnceAndTheTipFollo
     ASSERT_TRUE(RegisterHotKey(Form3->Handle(), 42, MOD_SHIFT, 'E'));
     Form1->Image11Click(nullptr);
     UnregisterHotKey(Form3->Handle(), 42);
-    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys on: Shift+W Shift+S Shift+C Shift+X; "
-                                        "no key: slot 3; taken by another program: slot 2");
+    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys on; no key: slot 3; taken by another "
+                                        "program: slot 2; working: Shift+W Shift+S Shift+C Shift+X");
     ASSERT_EQ(balloons.size(), 1u);
     EXPECT_EQ(balloons[0].rfind("Slot 3 without a key. Slot 2: the key is taken", 0), 0u);
     Form4->ExitKitbag1Click(nullptr);
@@ -184,8 +198,8 @@ TEST_F(KeyStatusTest, BeforeAnySaveNoKeyIsTakenAndAKeyLostAfterActivationIsToldO
     EXPECT_EQ(balloons.size(), 1u);  // all six work
     SendMessageA(Form1->Handle(), WM_HOTKEY, 5, 0);
     UnregisterHotKey(Form3->Handle(), 42);
-    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys on: Shift+W Shift+E Shift+D Shift+S Shift+X; "
-                                        "taken by another program: slot 5");
+    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys on; taken by another program: slot 5; "
+                                        "working: Shift+W Shift+E Shift+D Shift+S Shift+X");
     ASSERT_EQ(balloons.size(), 2u);
     EXPECT_EQ(balloons[1].rfind("Slot 5: the key is taken", 0), 0u);
     Form1->Hotkeys().NotifyStatus();  // any later change of the status: told already
