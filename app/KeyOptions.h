@@ -8,6 +8,8 @@ struct KeyOptions {
     // Enter in the game opens a pause in which the keys arrive as typed; the next Enter
     // or Esc ends it.
     bool pauseWhileChatting = false;
+    // A start with a settings file shows no window and activates the keys at once.
+    bool activateAtStart = false;
 
     bool operator==(const KeyOptions&) const = default;
 };

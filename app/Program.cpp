@@ -4,7 +4,12 @@
 #include "FlatButton.h"
 #include "FlatCheckBox.h"
 #include "FlatEdit.h"
+#include "FileIO.h"
 #include "FlatTitlebar.h"
+#include "HotkeyEngine.h"
+#include "SettingsFile.h"
+#include "SlotSettings.h"
+#include "StringList.h"
 #include "Reader.h"
 #include "TrayIcon.h"
 #include "Unit1.h"
@@ -15,6 +20,22 @@
 #include "Unit6.h"
 #include "Unit7.h"
 
+namespace {
+
+// Whether the settings file asks for the keys to go on with no window: read before any
+// window shows. A file that cannot be read starts as usual, and its load says why.
+bool StartsInTheTray() {
+    try {
+        TStringList lines;
+        lines.SetText(ReadWholeFile(SettingsFilePath()));
+        return SettingsFile::DecodeOptions(lines.Lines()).activateAtStart;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace
+
 void CreateProgramForms(TApplication& application) {
     RegisterClass<TFlatButton>("TFlatButton");
     RegisterClass<TFlatCheckBox>("TFlatCheckBox");
@@ -22,9 +43,13 @@ void CreateProgramForms(TApplication& application) {
     RegisterClass<TFlatTitlebar>("TFlatTitlebar");
     RegisterClass<TTrayIcon>("TTrayIcon");
     application.CreateForm(Form1);
+    const bool normalStart = Form1->Timer2->Enabled();
+    const bool inTheTray = normalStart && StartsInTheTray();
     // On a normal start the player sees the main window while the others are made. A
-    // first run replaces it at once by the settings window, so it waits as before.
-    if (Form1->Timer2->Enabled()) application.ShowMainFormNow();
+    // first run replaces it at once by the settings window, so it waits as before; a start
+    // in the tray shows none.
+    if (inTheTray) application.ShowMainForm = false;
+    if (normalStart && !inTheTray) application.ShowMainFormNow();
     application.CreateForm(Form2);
     application.CreateForm(Form3);
     application.CreateForm(Form4);
@@ -34,11 +59,16 @@ void CreateProgramForms(TApplication& application) {
     // The start-up load runs before the message loop hands out any input: a click on the
     // main window as soon as it shows acts on the file's settings. A file that cannot be
     // read is reported as the loop would report it, and the program goes on.
-    if (Form1->Timer2->Enabled()) {
-        try {
-            Form1->Timer2Timer(Form1->Timer2);
-        } catch (...) {
-            TApplication::ShowCurrentException();
-        }
+    if (!normalStart) return;
+    try {
+        Form1->Timer2Timer(Form1->Timer2);
+    } catch (...) {
+        TApplication::ShowCurrentException();
     }
+    // The keys go on as "Activate Keys" puts them on, with no window: the tray icon is
+    // the player's way back. Without the file's keys the main window shows as usual.
+    if (inTheTray && SettingsLineBufferHoldsSettings())
+        ActivateHotkeys();
+    else
+        application.ShowMainForm = true;
 }

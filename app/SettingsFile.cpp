@@ -13,6 +13,7 @@ struct OptionName {
 constexpr OptionName kOptionNames[] = {
     {kOnlyInGameName, &KeyOptions::onlyInGame},
     {kPauseWhileChattingName, &KeyOptions::pauseWhileChatting},
+    {kActivateAtStartName, &KeyOptions::activateAtStart},
 };
 
 struct OptionSetting {

@@ -37,6 +37,7 @@ SaveOutcome Validate(const Keys& keys);
 // wrote, and a version that knows no options still finds its twelve lines in place.
 constexpr const char* kOnlyInGameName = "OnlyInWarcraftIII";
 constexpr const char* kPauseWhileChattingName = "PauseKeysWhileChatting";
+constexpr const char* kActivateAtStartName = "ActivateKeysAtStart";
 // The lines these options add after the slot lines.
 std::vector<std::string> OptionLines(const KeyOptions& options);
 

@@ -1,6 +1,8 @@
 #include "Unit1.h"
 
 #include "HotkeyEngine.h"
+#include "FileIO.h"
+#include "SingleInstance.h"
 #include "Skin.h"
 #include "SlotSettings.h"
 #include "Unit2.h"
@@ -32,6 +34,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner, "TForm1") {
     Timer1 = &ComponentAs<TTimer>(*this, "Timer1");
     Timer2 = &ComponentAs<TTimer>(*this, "Timer2");
     hotkeys_ = std::make_unique<THotkeyEngine>(Handle());
+    startedAgain_ = StartedAgainMessage(ProgramDirectory());
     DoCreate();
 }
 
@@ -47,6 +50,7 @@ void TForm1::FormCreate(TObject*) {
 void TForm1::FormDestroy(TObject*) { ReleaseHotkeys(); }
 
 void TForm1::WndProc(TMessage& message) {
+    if (startedAgain_ && message.Msg == startedAgain_) return Form4->TellAlreadyRunning();
     switch (message.Msg) {
         case WM_HOTKEY: return WMHotKey(message);
         case kKeyStatusMessage: return hotkeys_->NotifyStatus();

@@ -43,6 +43,8 @@ public:
 
 private:
     std::unique_ptr<THotkeyEngine> hotkeys_;
+    // Posted by a second start of this copy.
+    UINT startedAgain_ = 0;
 };
 
 extern TForm1* Form1;

@@ -5,6 +5,7 @@
 #include "OptionSettings.h"
 #include "Skin.h"
 #include "SlotSettings.h"
+#include "StartWithWindows.h"
 #include "Unit1.h"
 #include "Unit2.h"
 
@@ -20,6 +21,8 @@ TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
     Publish("ExitKitbag2Click", &TForm4::ExitKitbag2Click);
     Publish("OnlyInWarcraftIII1Click", &TForm4::OnlyInWarcraftIII1Click);
     Publish("PauseKeysWhileChatting1Click", &TForm4::PauseKeysWhileChatting1Click);
+    Publish("ActivateKeysAtStart1Click", &TForm4::ActivateKeysAtStart1Click);
+    Publish("StartWithWindows1Click", &TForm4::StartWithWindows1Click);
     Publish("PopupMenu1Popup", &TForm4::PopupMenu1Popup);
     Publish("TrayIcon1MouseMove", &TForm4::TrayIcon1MouseMove);
     ReadDescriptionResource("TFORM4");
@@ -33,6 +36,9 @@ TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
     OnlyInWarcraftIII1 = &ComponentAs<TMenuItem>(*this, "OnlyInWarcraftIII1");
     PauseKeysWhileChatting1 = &ComponentAs<TMenuItem>(*this, "PauseKeysWhileChatting1");
     N2 = &ComponentAs<TMenuItem>(*this, "N2");
+    ActivateKeysAtStart1 = &ComponentAs<TMenuItem>(*this, "ActivateKeysAtStart1");
+    StartWithWindows1 = &ComponentAs<TMenuItem>(*this, "StartWithWindows1");
+    N3 = &ComponentAs<TMenuItem>(*this, "N3");
     ExitKitbag2 = &ComponentAs<TMenuItem>(*this, "ExitKitbag2");
     TrayIcon1 = &ComponentAs<TTrayIcon>(*this, "TrayIcon1");
     DoCreate();
@@ -62,6 +68,13 @@ void TForm4::ShowKeyStatus(bool activated) {
     if (activated) told_ = {};
     const std::string untold = UntoldProblemsText(status, told_);
     if (!untold.empty()) TrayIcon1->ShowBalloonHint("Kitbag", untold, NIIF_WARNING);
+}
+
+void TForm4::TellAlreadyRunning() {
+    TrayIcon1->ShowBalloonHint("Kitbag",
+                               "Kitbag is already running. Right-click its icon here for the "
+                               "settings, the main menu or to end it.",
+                               NIIF_INFO);
 }
 
 void TForm4::Image20Click(TObject*) {
@@ -106,9 +119,16 @@ void TForm4::TrayIcon1MouseMove(TObject*, TShiftState, int, int) {
     Form1->Hotkeys().LookAgain();
 }
 
+void TForm4::ActivateKeysAtStart1Click(TObject*) { ToggleKeyOption(&KeyOptions::activateAtStart); }
+
+// The registry alone says whether this copy starts with Windows.
+void TForm4::StartWithWindows1Click(TObject*) { SetStartWithWindows(!StartsWithWindows()); }
+
 // The check marks show the options the keys run with, however they were last set.
 void TForm4::PopupMenu1Popup(TObject*) {
     const KeyOptions& options = Form1->Hotkeys().Options();
     OnlyInWarcraftIII1->Checked = options.onlyInGame;
     PauseKeysWhileChatting1->Checked = options.pauseWhileChatting;
+    ActivateKeysAtStart1->Checked = options.activateAtStart;
+    StartWithWindows1->Checked = StartsWithWindows();
 }

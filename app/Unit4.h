@@ -23,6 +23,9 @@ public:
     TMenuItem* OnlyInWarcraftIII1;
     TMenuItem* PauseKeysWhileChatting1;
     TMenuItem* N2;
+    TMenuItem* ActivateKeysAtStart1;
+    TMenuItem* StartWithWindows1;
+    TMenuItem* N3;
     TMenuItem* ExitKitbag2;
     TTrayIcon* TrayIcon1;
 
@@ -32,6 +35,8 @@ public:
     // The tip tells what the keys are doing; a slot left without a working key, at
     // activation or later, is told in a balloon once per cause in each activation.
     void ShowKeyStatus(bool activated);
+    // The player started this copy again: the balloon says where this one is.
+    void TellAlreadyRunning();
     void Image20Click(TObject* Sender);
     void Image20MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void Image1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
@@ -40,6 +45,8 @@ public:
     void ExitKitbag2Click(TObject* Sender);
     void OnlyInWarcraftIII1Click(TObject* Sender);
     void PauseKeysWhileChatting1Click(TObject* Sender);
+    void ActivateKeysAtStart1Click(TObject* Sender);
+    void StartWithWindows1Click(TObject* Sender);
     void PopupMenu1Popup(TObject* Sender);
     // The pointer rests on the tray icon: the tip the shell is about to show must be true.
     void TrayIcon1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);

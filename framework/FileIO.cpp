@@ -84,17 +84,21 @@ void ReplaceFileContents(const std::wstring& fileName, const std::string& conten
     }
 }
 
-std::wstring ProgramDirectory() {
+std::wstring ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     while (true) {
         DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::wstring ProgramDirectory() {
+    const std::wstring path = ProgramPath();
     size_t separator = path.find_last_of(L"\\/");
     return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
 }

@@ -159,6 +159,17 @@ namespace platform {
     X(BOOL, WTSRegisterSessionNotification, (HWND hWnd, DWORD dwFlags), (hWnd, dwFlags))   \
     X(BOOL, WTSUnRegisterSessionNotification, (HWND hWnd), (hWnd))
 
+// The value under the user's Run key that starts Kitbag with Windows.
+#define KITBAG_CALLS_REGISTRY(X)                                                           \
+    X(LSTATUS, RegGetValueW, (HKEY hkey, LPCWSTR lpSubKey, LPCWSTR lpValue, DWORD dwFlags, \
+                              LPDWORD pdwType, PVOID pvData, LPDWORD pcbData),             \
+      (hkey, lpSubKey, lpValue, dwFlags, pdwType, pvData, pcbData))                        \
+    X(LSTATUS, RegSetKeyValueW, (HKEY hKey, LPCWSTR lpSubKey, LPCWSTR lpValueName,         \
+                                 DWORD dwType, LPCVOID lpData, DWORD cbData),              \
+      (hKey, lpSubKey, lpValueName, dwType, lpData, cbData))                               \
+    X(LSTATUS, RegDeleteKeyValueW, (HKEY hKey, LPCWSTR lpSubKey, LPCWSTR lpValueName),     \
+      (hKey, lpSubKey, lpValueName))
+
 #define KITBAG_PLATFORM_CALLS(X)                                                           \
     KITBAG_CALLS_HOTKEYS(X)                                                                \
     KITBAG_CALLS_SYNTHESISED_KEYS(X)                                                       \
@@ -175,7 +186,8 @@ namespace platform {
     KITBAG_CALLS_GAME_WINDOW(X)                                                            \
     KITBAG_CALLS_PROCESS_RIGHTS(X)                                                         \
     KITBAG_CALLS_KEYBOARD_HOOK(X)                                                          \
-    KITBAG_CALLS_SYSTEM_REPORTS(X)
+    KITBAG_CALLS_SYSTEM_REPORTS(X)                                                         \
+    KITBAG_CALLS_REGISTRY(X)
 
 // One pointer per call; the system's table points at the real functions.
 struct Calls {

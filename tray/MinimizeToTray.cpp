@@ -27,6 +27,10 @@ void TTrayIcon::ShowMainWindow() {
     if (!dynamic_cast<TWinControl*>(Owner()) || !Application || !Application->MainForm()) return;
     TCustomForm& main = *Application->MainForm();
     Application->Restore();
+    // A program that started in the tray never showed the application window: its
+    // taskbar entry comes back with the main window.
+    if (!platform::IsWindowVisible(Application->Handle()))
+        platform::ShowWindow(Application->Handle(), SW_SHOWNOACTIVATE);
     if (main.WindowState() == TWindowState::wsMinimized) main.SetWindowState(TWindowState::wsNormal);
     main.SetVisible(true);
     platform::SetForegroundWindow(Application->Handle());

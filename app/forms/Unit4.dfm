@@ -107,6 +107,17 @@ object Form4: TForm4
     object N2: TMenuItem
       Caption = '-'
     end
+    object ActivateKeysAtStart1: TMenuItem
+      Caption = 'Activate keys at start'
+      OnClick = ActivateKeysAtStart1Click
+    end
+    object StartWithWindows1: TMenuItem
+      Caption = 'Start with Windows'
+      OnClick = StartWithWindows1Click
+    end
+    object N3: TMenuItem
+      Caption = '-'
+    end
     object ExitKitbag2: TMenuItem
       Caption = 'Exit Kitbag'
       OnClick = ExitKitbag2Click

@@ -3,8 +3,11 @@
 // disk; Save Settings, the windows and a fresh start-up load keep them.
 #include <gtest/gtest.h>
 
+#include <cwctype>
+
 #include "Exceptions.h"
 #include "FileIO.h"
+#include "Platform.h"
 #include "ProgramWindowsTest.h"
 #include "SlotSettings.h"
 #include "TestSupport.h"
@@ -106,6 +109,68 @@ TEST_F(KeyOptionsTest, AFileThatCannotBeReadOrWrittenIsReportedAndLeftTheOptionS
     SetFileAttributesW(SettingsFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(ReadBytes(SettingsFilePath()), kSaved + kPause);
     EXPECT_FALSE(FileExists(SettingsFilePath() + L".saving"));
+}
+
+// The user's Run key as the fakes keep it.
+std::wstring runValue;
+bool registryRefuses = false;
+LSTATUS WINAPI ReadRun(HKEY, LPCWSTR, LPCWSTR, DWORD, LPDWORD, PVOID data, LPDWORD size) {
+    if (runValue.empty()) return ERROR_FILE_NOT_FOUND;
+    runValue.copy(static_cast<wchar_t*>(data), *size / sizeof(wchar_t) - 1);
+    static_cast<wchar_t*>(data)[runValue.size()] = L'\0';
+    return ERROR_SUCCESS;
+}
+LSTATUS WINAPI WriteRun(HKEY, LPCWSTR, LPCWSTR, DWORD, LPCVOID data, DWORD) {
+    if (registryRefuses) return ERROR_ACCESS_DENIED;
+    runValue = static_cast<const wchar_t*>(data);
+    return ERROR_SUCCESS;
+}
+LSTATUS WINAPI DeleteRun(HKEY, LPCWSTR, LPCWSTR) {
+    if (registryRefuses) return ERROR_ACCESS_DENIED;
+    runValue.clear();
+    return ERROR_SUCCESS;
+}
+
+TEST_F(KeyOptionsTest, StartWithWindowsIsTheRunValueAloneAndARefusalSaysWhyAndChangesNothing) {
+    platform::Calls table = platform::SystemCalls();
+    table.RegGetValueW = &ReadRun;
+    table.RegSetKeyValueW = &WriteRun;
+    table.RegDeleteKeyValueW = &DeleteRun;
+    platform::ScopedOverride faking(table);
+    runValue.clear();
+    registryRefuses = false;
+    WriteBytes(SettingsFilePath(), kSaved);
+    auto checked = [] {
+        Form4->PopupMenu1Popup(nullptr);
+        return Form4->StartWithWindows1->Checked;
+    };
+    const std::wstring self = L"\"" + ProgramPath() + L"\"";
+    EXPECT_FALSE(checked());
+    Form4->StartWithWindows1Click(nullptr);
+    EXPECT_EQ(runValue, self);
+    EXPECT_TRUE(checked());
+    for (wchar_t& c : runValue) c = wchar_t(towupper(c));
+    EXPECT_TRUE(checked()) << "paths are compared without regard to case";
+    runValue = L"\"C:\\Elsewhere\\kitbag.exe\"";
+    EXPECT_FALSE(checked()) << "a copy in another folder";
+    Form4->StartWithWindows1Click(nullptr);
+    EXPECT_EQ(runValue, self) << "now pointing at this copy";
+
+    registryRefuses = true;
+    try {
+        Form4->StartWithWindows1Click(nullptr);
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Kitbag cannot stop starting with Windows: ", 0), 0u);
+        EXPECT_GT(std::string(error.what()).size(), 45u) << "the system's reason";
+    }
+    EXPECT_EQ(runValue, self);
+    EXPECT_TRUE(checked());
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), kSaved) << "the settings file is not the option's";
+    registryRefuses = false;
+    Form4->StartWithWindows1Click(nullptr);
+    EXPECT_TRUE(runValue.empty());
+    EXPECT_FALSE(checked());
 }
 
 }  // namespace

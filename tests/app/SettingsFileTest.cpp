@@ -66,9 +66,11 @@ TEST(SettingsFile, OptionLinesFollowTheSlotLinesOnlyWhenOnAndRoundTrip) {
     EXPECT_EQ(saved.Text(), kDefaults);
     EXPECT_EQ(WithOptionLines(kDefaults, {}), kDefaults);
 
-    saved.Assign(Encode(slots.keys, slots.shift, {true, true}));
-    EXPECT_EQ(saved.Text(), kDefaults + "OnlyInWarcraftIII=1\r\nPauseKeysWhileChatting=1\r\n");
-    for (const KeyOptions options : {KeyOptions{true, false}, KeyOptions{false, true}}) {
+    saved.Assign(Encode(slots.keys, slots.shift, {true, true, true}));
+    EXPECT_EQ(saved.Text(), kDefaults + "OnlyInWarcraftIII=1\r\nPauseKeysWhileChatting=1\r\n"
+                                        "ActivateKeysAtStart=1\r\n");
+    for (const KeyOptions options :
+         {KeyOptions{true, false}, KeyOptions{false, true}, KeyOptions{false, false, true}}) {
         const std::vector<std::string> lines = Encode(slots.keys, slots.shift, options);
         EXPECT_EQ(lines.size(), 13u);
         EXPECT_EQ(DecodeOptions(lines), options);

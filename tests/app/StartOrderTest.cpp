@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Application.h"
+#include "HandleCounts.h"
 #include "Image.h"
 #include "PictureLoader.h"
 #include "Program.h"
@@ -14,6 +15,7 @@
 #include "TestSupport.h"
 #include "Unit1.h"
 #include "Unit2.h"
+#include "Unit4.h"
 
 namespace {
 
@@ -99,6 +101,26 @@ TEST_F(StartOrderTest, ANormalStartShowsTheMainWindowPaintedBeforeTheOthersAndDe
     EXPECT_TRUE(ComponentAs<TImage>(*Form2, "Image4").PictureDecoded());
     EXPECT_FALSE(ComponentAs<TImage>(*Form2, "Image4").Picture().Empty());
     EXPECT_TRUE(PictureDecoderLoaded());
+}
+
+// With "Activate keys at start" the keys go on as "Activate Keys" puts them on, and no
+// window shows, not even for a moment, nor the application's taskbar button.
+TEST_F(StartOrderTest, AStartThatActivatesTheKeysShowsNoWindow) {
+    const long hotkeys = HandleCounts::Live(HandleKind::Hotkey);
+    WriteBytes(SettingsFilePath(), "Q\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n"
+                                   "ActivateKeysAtStart=1\r\n");
+    application.Initialize();
+    watching = &seen;
+    HHOOK hook = SetWindowsHookExA(WH_CBT, WatchCreation, nullptr, GetCurrentThreadId());
+    CreateProgramForms(application);
+    UnhookWindowsHookEx(hook);
+    watching = nullptr;
+    EXPECT_FALSE(seen.mainVisible);
+    EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), hotkeys + 6);
+    EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys on: Shift+Q Shift+E Shift+D Shift+S Shift+C X");
+    application.ShowMainFormNow();  // as the message loop's start does
+    for (HWND window : {Form1->Handle(), Form4->Handle(), application.Handle()})
+        EXPECT_FALSE(IsWindowVisible(window));
 }
 
 TEST_F(StartOrderTest, AFirstRunShowsNoWindowBeforeAllExist) {

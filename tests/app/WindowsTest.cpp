@@ -68,6 +68,8 @@ TEST(Windows, AreCreatedInOrderWithTheirControlsWhereTheLayoutPutsThem) {
             {Form4->ShowMainmenu1, "Show Settings"}, {Form4->ExitKitbag1, "Show Mainmenu"},
             {Form4->N1, "-"}, {Form4->OnlyInWarcraftIII1, "Only in Warcraft III"},
             {Form4->PauseKeysWhileChatting1, "Pause keys while chatting"}, {Form4->N2, "-"},
+            {Form4->ActivateKeysAtStart1, "Activate keys at start"},
+            {Form4->StartWithWindows1, "Start with Windows"}, {Form4->N3, "-"},
             {Form4->ExitKitbag2, "Exit Kitbag"}};
         ASSERT_EQ(Form4->PopupMenu1->Items().Count(), int(menu.size()));
         for (size_t i = 0; i < menu.size(); ++i) {
