@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "Elevation.h"
+#include "FileIO.h"
+#include "SingleInstance.h"
 #include "HandleCounts.h"
 #include "KeyStatus.h"
 #include "Platform.h"
@@ -206,6 +208,22 @@ TEST_F(KeyStatusTest, BeforeAnySaveNoKeyIsTakenAndAKeyLostAfterActivationIsToldO
     EXPECT_EQ(balloons.size(), 2u);
     Form4->ExitKitbag1Click(nullptr);
     EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), start);
+}
+
+// A second start of this copy tells the running one, which says so; only the copies of
+// one folder, in whatever case its path is written, share the name.
+TEST_F(KeyStatusTest, AStartOfThisCopyAgainIsToldInABalloon) {
+    platform::Calls table = platform::SystemCalls();
+    table.Shell_NotifyIconA = &RecordBalloons;
+    platform::ScopedOverride recording(table);
+    balloons.clear();
+    SendMessageW(Form1->Handle(), StartedAgainMessage(L"C:\\Elsewhere\\"), 0, 0);
+    EXPECT_TRUE(balloons.empty());
+    SendMessageW(Form1->Handle(), StartedAgainMessage(ProgramDirectory()), 0, 0);
+    ASSERT_EQ(balloons.size(), 1u);
+    EXPECT_EQ(balloons[0].rfind("Kitbag is already running.", 0), 0u);
+    EXPECT_EQ(FolderInstanceName(L"C:\\Games\\Kitbag\\"), FolderInstanceName(L"c:\\GAMES\\kitbag\\"));
+    EXPECT_NE(FolderInstanceName(L"C:\\Games\\Kitbag\\"), FolderInstanceName(L"C:\\Games\\Other\\"));
 }
 
 }  // namespace
