@@ -52,10 +52,10 @@ LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
 
 class StartOrderTest : public ::testing::Test {
 protected:
-    void Start(bool withSettingsFile) {
+    // Empty settings: no file, a first run.
+    void Start(const std::string& settings) {
         DeleteFileW(SettingsFilePath().c_str());
-        if (withSettingsFile)
-            WriteBytes(SettingsFilePath(), "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n");
+        if (!settings.empty()) WriteBytes(SettingsFilePath(), settings);
         application.Initialize();
         watching = &seen;
         HHOOK hook = SetWindowsHookExA(WH_CBT, WatchCreation, nullptr, GetCurrentThreadId());
@@ -70,7 +70,7 @@ protected:
 };
 
 TEST_F(StartOrderTest, ANormalStartShowsTheMainWindowPaintedBeforeTheOthersAndDecodesTheRestLater) {
-    Start(true);
+    Start("W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n");  // slot 3 without Shift
     ASSERT_TRUE(seen.seen);
     EXPECT_TRUE(seen.mainVisible);
     EXPECT_FALSE(seen.mainPaintPending);
@@ -107,14 +107,7 @@ TEST_F(StartOrderTest, ANormalStartShowsTheMainWindowPaintedBeforeTheOthersAndDe
 // window shows, not even for a moment, nor the application's taskbar button.
 TEST_F(StartOrderTest, AStartThatActivatesTheKeysShowsNoWindow) {
     const long hotkeys = HandleCounts::Live(HandleKind::Hotkey);
-    WriteBytes(SettingsFilePath(), "Q\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n"
-                                   "ActivateKeysAtStart=1\r\n");
-    application.Initialize();
-    watching = &seen;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, WatchCreation, nullptr, GetCurrentThreadId());
-    CreateProgramForms(application);
-    UnhookWindowsHookEx(hook);
-    watching = nullptr;
+    Start("Q\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\nActivateKeysAtStart=1\r\n");
     EXPECT_FALSE(seen.mainVisible);
     EXPECT_EQ(HandleCounts::Live(HandleKind::Hotkey), hotkeys + 6);
     EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys on: Shift+Q Shift+E Shift+D Shift+S Shift+C X");
@@ -124,7 +117,7 @@ TEST_F(StartOrderTest, AStartThatActivatesTheKeysShowsNoWindow) {
 }
 
 TEST_F(StartOrderTest, AFirstRunShowsNoWindowBeforeAllExist) {
-    Start(false);
+    Start("");
     ASSERT_TRUE(seen.seen);
     EXPECT_FALSE(seen.mainVisible);
     EXPECT_FALSE(IsWindowVisible(Form1->Handle()));
