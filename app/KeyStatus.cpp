@@ -27,6 +27,14 @@ std::string KeyName(UINT modifiers, UINT key) {
     return name + "#" + std::to_string(key);
 }
 
+TrayIconState TrayIconFor(const KeyStatus& status) {
+    if (!status.active) return TrayIconState::Off;
+    if (status.nothingSaved || !status.withoutKey.empty() || !status.heldElsewhere.empty() ||
+        status.elevated != ElevatedInFront::None)
+        return TrayIconState::Problem;
+    return status.held != KeysHeld::No ? TrayIconState::Held : TrayIconState::On;
+}
+
 std::string StatusTip(const KeyStatus& status) {
     if (!status.active) return "Kitbag: keys off";
     if (status.nothingSaved) return "Kitbag: no keys saved yet; save them in the settings";

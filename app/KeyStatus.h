@@ -27,6 +27,12 @@ struct KeyStatus {
     ElevatedInFront elevated = ElevatedInFront::None;
 };
 
+// Which picture the tray icon shows: the icon must tell the state without its tip.
+enum class TrayIconState { Off, On, Held, Problem };
+// A slot without a working key or a game that Windows keeps from our keys is a problem,
+// whether the keys act or are held; held outranks on.
+TrayIconState TrayIconFor(const KeyStatus& status);
+
 // The key as the player typed it, with Shift where the slot asks for it.
 std::string KeyName(UINT modifiers, UINT key);
 // The tip: the state, then what is wrong and what to do, then the working keys; at most

@@ -41,6 +41,9 @@ TForm4::TForm4(TComponent* owner) : TForm(owner, "TForm4") {
     N3 = &ComponentAs<TMenuItem>(*this, "N3");
     ExitKitbag2 = &ComponentAs<TMenuItem>(*this, "ExitKitbag2");
     TrayIcon1 = &ComponentAs<TTrayIcon>(*this, "TrayIcon1");
+    // In TrayIconState's order; "on" is the program's own icon.
+    const char* const names[] = {"OFFICON", "MAINICON", "HELDICON", "PROBLEMICON"};
+    for (size_t i = 0; i < stateIcons_.size(); ++i) stateIcons_[i].LoadFromResourceName(names[i]);
     DoCreate();
 }
 
@@ -65,6 +68,11 @@ void TForm4::BeforeDestruction() {
 void TForm4::ShowKeyStatus(bool activated) {
     const KeyStatus status = Form1->Hotkeys().Status();
     TrayIcon1->SetHint(StatusTip(status));
+    const TrayIconState icon = TrayIconFor(status);
+    if (icon != shownIcon_) {
+        TrayIcon1->SetIcon(stateIcons_[size_t(icon)]);
+        shownIcon_ = icon;
+    }
     if (activated) told_ = {};
     const std::string untold = UntoldProblemsText(status, told_);
     if (!untold.empty()) TrayIcon1->ShowBalloonHint("Kitbag", untold, NIIF_WARNING);

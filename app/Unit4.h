@@ -2,7 +2,11 @@
 // the notification area, and its menu leads back and switches the key options.
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include "Form.h"
+#include "Icon.h"
 #include "Image.h"
 #include "KeyStatus.h"
 #include "Label.h"
@@ -32,8 +36,8 @@ public:
     void FormCreate(TObject* Sender);
     // The tray stops listening to the keys before it goes.
     void BeforeDestruction() override;
-    // The tip tells what the keys are doing; a slot left without a working key, at
-    // activation or later, is told in a balloon once per cause in each activation.
+    // The tip and the icon tell what the keys are doing; a slot left without a working
+    // key, at activation or later, is told in a balloon once per cause in each activation.
     void ShowKeyStatus(bool activated);
     // The player started this copy again: the balloon says where this one is.
     void TellAlreadyRunning();
@@ -53,6 +57,9 @@ public:
 
 private:
     ToldProblems told_;
+    // The icon's picture for each TrayIconState, loaded once; the tray shows a copy.
+    std::array<TIcon, 4> stateIcons_;
+    std::optional<TrayIconState> shownIcon_;
 };
 
 extern TForm4* Form4;

@@ -1,11 +1,12 @@
-// The keys' status as the tray tells it: the tip's words, the balloon an activation owes
-// the player when a slot does nothing, and the check for a game that runs elevated.
+// The keys' status as the tray tells it: the tip's words and icon, the balloon an activation
+// owes the player when a slot does nothing, and the check for a game that runs elevated.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "Elevation.h"
 #include "FileIO.h"
+#include "GdiHandles.h"
 #include "SingleInstance.h"
 #include "HandleCounts.h"
 #include "KeyStatus.h"
@@ -86,6 +87,34 @@ TEST(KeyStatusText, WithoutAWorkingKeyTheTipSaysSoFirstAndABalloonTellsEachProbl
     EXPECT_EQ(UntoldProblemsText(unsaved, told), "");
 }
 
+TEST(KeyStatusText, TheTrayIconShowsAProblemBeforeHeldAndHeldBeforeOn) {
+    KeyStatus status;
+    status.held = KeysHeld::ForChat;
+    status.withoutKey = {1};
+    EXPECT_EQ(TrayIconFor(status), TrayIconState::Off);
+    status = {};
+    status.active = true;
+    EXPECT_EQ(TrayIconFor(status), TrayIconState::On);
+    for (KeysHeld held : {KeysHeld::OutsideTheGame, KeysHeld::ForChat}) {
+        status.held = held;
+        EXPECT_EQ(TrayIconFor(status), TrayIconState::Held);
+    }
+    void (*const problems[])(KeyStatus&) = {
+        [](KeyStatus& s) { s.nothingSaved = true; },
+        [](KeyStatus& s) { s.withoutKey = {3}; },
+        [](KeyStatus& s) { s.heldElsewhere = {5}; },
+        [](KeyStatus& s) { s.elevated = ElevatedInFront::OtherWindow; },
+    };
+    for (auto problem : problems)
+        for (KeysHeld held : {KeysHeld::No, KeysHeld::OutsideTheGame}) {
+            KeyStatus troubled;
+            troubled.active = true;
+            troubled.held = held;
+            problem(troubled);
+            EXPECT_EQ(TrayIconFor(troubled), TrayIconState::Problem);
+        }
+}
+
 // A faked token per process: ours and the game's.
 bool selfElevated, gameElevated, gameTokenDenied;
 int tokenQueries;
@@ -149,10 +178,45 @@ BOOL WINAPI RecordBalloons(DWORD message, PNOTIFYICONDATAA data) {
     return platform::SystemCalls().Shell_NotifyIconA(message, data);
 }
 
+// An icon's colour pixels: copies of one icon match, the states' pictures differ.
+std::vector<DWORD> IconPixels(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return {};
+    BitmapHandle colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP size{};
+    if (!colour || !GetObjectA(colour.Get(), sizeof size, &size)) return {};
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = size.bmWidth;
+    format.bmiHeader.biHeight = -size.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> pixels(size_t(size.bmWidth) * size_t(size.bmHeight));
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, colour.Get(), 0, UINT(size.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Which of the program's icons the tray shows, as the shell was given it.
+std::string ShownTrayIcon() {
+    TTrayIcon& tray = *Form4->TrayIcon1;
+    if (tray.NotifyData().hIcon != tray.Icon().Handle()) return "not the shell's";
+    const std::vector<DWORD> shown = IconPixels(tray.Icon().Handle());
+    if (shown.size() != size_t(GetSystemMetrics(SM_CXSMICON) * GetSystemMetrics(SM_CYSMICON)))
+        return "not the tray's size";
+    for (const char* name : {"OFFICON", "MAINICON", "HELDICON", "PROBLEMICON"}) {
+        TIcon icon;
+        icon.LoadFromResourceName(name);
+        if (IconPixels(icon.Handle()) == shown) return name;
+    }
+    return "none of ours";
+}
+
 class KeyStatusTest : public ProgramWindowsTest {};
 
 // Slot 2 is taken by another window, slot 3 has no key line.
-TEST_F(KeyStatusTest, AnActivationWithSlotsThatDoNothingSaysSoOnceAndTheTipFollowsTheKeys) {
+TEST_F(KeyStatusTest, AnActivationWithSlotsThatDoNothingSaysSoOnceAndTipAndIconFollowTheKeys) {
     platform::Calls table = platform::SystemCalls();
     table.Shell_NotifyIconA = &RecordBalloons;
     platform::ScopedOverride recording(table);
@@ -160,6 +224,7 @@ TEST_F(KeyStatusTest, AnActivationWithSlotsThatDoNothingSaysSoOnceAndTheTipFollo
     WriteBytes(SettingsFilePath(), "W\r\nE\r\n\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
     LoadSettingsAtStart();
     EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys off");
+    EXPECT_EQ(ShownTrayIcon(), "OFFICON");
     ASSERT_TRUE(RegisterHotKey(Form3->Handle(), 42, MOD_SHIFT, 'E'));
     Form1->Image11Click(nullptr);
     UnregisterHotKey(Form3->Handle(), 42);
@@ -167,8 +232,10 @@ TEST_F(KeyStatusTest, AnActivationWithSlotsThatDoNothingSaysSoOnceAndTheTipFollo
                                         "program: slot 2; working: Shift+W Shift+S Shift+C Shift+X");
     ASSERT_EQ(balloons.size(), 1u);
     EXPECT_EQ(balloons[0].rfind("Slot 3 without a key. Slot 2: the key is taken", 0), 0u);
+    EXPECT_EQ(ShownTrayIcon(), "PROBLEMICON");
     Form4->ExitKitbag1Click(nullptr);
     EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys off");
+    EXPECT_EQ(ShownTrayIcon(), "OFFICON");
     EXPECT_EQ(balloons.size(), 1u);
 }
 
@@ -198,12 +265,14 @@ TEST_F(KeyStatusTest, BeforeAnySaveNoKeyIsTakenAndAKeyLostAfterActivationIsToldO
     LoadSettingsAtStart();
     Form1->Image11Click(nullptr);
     EXPECT_EQ(balloons.size(), 1u);  // all six work
+    EXPECT_EQ(ShownTrayIcon(), "MAINICON");
     SendMessageA(Form1->Handle(), WM_HOTKEY, 5, 0);
     UnregisterHotKey(Form3->Handle(), 42);
     EXPECT_EQ(Form4->TrayIcon1->Hint(), "Kitbag: keys on; taken by another program: slot 5; "
                                         "working: Shift+W Shift+E Shift+D Shift+S Shift+X");
     ASSERT_EQ(balloons.size(), 2u);
     EXPECT_EQ(balloons[1].rfind("Slot 5: the key is taken", 0), 0u);
+    EXPECT_EQ(ShownTrayIcon(), "PROBLEMICON");
     Form1->Hotkeys().NotifyStatus();  // any later change of the status: told already
     EXPECT_EQ(balloons.size(), 2u);
     Form4->ExitKitbag1Click(nullptr);

@@ -4,8 +4,9 @@
     python3 tools/artwork/generate.py
 
 It needs Debian's python3-numpy and python3-pil, uses fixed seeds and writes the
-same bytes on every run: assets/pictures/*.png, assets/kitbag.ico and the
-review sheet assets/pictures/preview.png.
+same bytes on every run: assets/pictures/*.png, assets/kitbag.ico, the tray's
+variants of the icon assets/kitbag-{off,held,problem}.ico and the review sheet
+assets/pictures/preview.png.
 
 Every picture but the background is see-through where it is pure white (the
 program keys out the colour of the bottom-left pixel), so art never uses pure white.
@@ -48,16 +49,16 @@ def check(name, image, module, transparent):
         assert (a[100:380, 60:310] == 255).all(), f"{name}: the inside is not see-through"
 
 
-def check_icon(data):
+def check_icon(data, sizes=icon.SIZES, depths=icon.DEPTHS):
     count = struct.unpack_from("<HHH", data)[2]
-    assert count == 9
+    assert count == len(sizes) * len(depths)
     seen = set()
     for i in range(count):
         w, h, _, _, _, bits, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
         hdr = struct.unpack_from("<IiiHH", data, offset)
         assert w == h and hdr == (40, w, 2 * h, 1, bits), (w, bits, hdr)
         seen.add((w, bits))
-    assert seen == {(s, d) for s in icon.SIZES for d in icon.DEPTHS}
+    assert seen == {(s, d) for s in sizes for d in depths}
 
 
 def main():
@@ -81,6 +82,12 @@ def main():
     check_icon(data)
     ICON.write_bytes(data)
     print(f"{len(data):8d}  assets/kitbag.ico")
+    for state in icon.VARIANTS:
+        data = icon.variant_bytes(state)
+        check_icon(data, icon.VARIANT_SIZES, (24,))
+        path = ICON.with_name(f"kitbag-{state}.ico")
+        path.write_bytes(data)
+        print(f"{len(data):8d}  assets/{path.name}")
 
     icons = []
     for size in icon.SIZES:

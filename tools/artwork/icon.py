@@ -1,4 +1,6 @@
-"""kitbag.ico: the crest, bold, at 16, 32 and 48 pixels, in 16 colours, 256 colours and true colour.
+"""kitbag.ico: the crest, bold, at 16, 32 and 48 pixels, in 16 colours, 256 colours and true colour,
+and the tray's variants of it for the keys' other states (off, held, a problem), in true colour
+at the two sizes the notification area uses.
 
 Classic icon entries (a BITMAPINFOHEADER with doubled height, the colour bitmap,
 then the AND mask, rows bottom-up and padded to four bytes) are read by every
@@ -79,7 +81,7 @@ def pad(row):
     return row + b"\0" * (-len(row) % 4)
 
 
-def entry(size, depth):
+def entry(size, depth, draw=draw):
     rgb, opaque = draw(size)
     palette = np.zeros((0, 3), np.int32)
     if depth == 24:
@@ -104,11 +106,61 @@ def entry(size, depth):
     return header + table + bits
 
 
-def icon_bytes():
-    entries = [(size, depth, entry(size, depth)) for size in SIZES for depth in DEPTHS]
+def icon_bytes(draw=draw, sizes=SIZES, depths=DEPTHS):
+    entries = [(size, depth, entry(size, depth, draw)) for size in sizes for depth in depths]
     out = struct.pack("<HHH", 0, 1, len(entries))
     offset = 6 + 16 * len(entries)
     for size, depth, data in entries:
         out += struct.pack("<BBBBHHII", size, size, 16 if depth == 4 else 0, 0, 1, depth, len(data), offset)
         offset += len(data)
     return out + b"".join(data for _, _, data in entries)
+
+
+# The tray's variants: "on" is kitbag.ico itself.
+VARIANT_SIZES = (16, 32)
+VARIANTS = ("off", "held", "problem")
+BADGE, BADGE_LIGHT = (236, 28, 20), (255, 150, 130)
+
+
+def luminance(rgb):
+    return rgb.astype(np.float32) @ np.array([0.299, 0.587, 0.114], np.float32)
+
+
+def off(rgb):
+    """Grey and a little lifted, as a switched-off picture looks; the K keeps its contrast."""
+    grey = luminance(rgb)
+    return np.repeat((40 + grey * 0.75)[..., None], 3, -1)
+
+
+def held(rgb):
+    """Dimmed: the crest's colours at half their light and a little less colour."""
+    grey = luminance(rgb)[..., None]
+    return (grey + (rgb - grey) * 0.7) * 0.5
+
+
+def badge(rgb, opaque, size):
+    """A red dot in the bottom-right corner, where the shield narrows, ringed in the outline."""
+    r = size * 0.22
+    c = size - r - 1.0
+    y, x = np.mgrid[0:size, 0:size] + 0.5
+    d = np.hypot(x - c, y - c)
+    ring, dot = d < r + 1.0, d < r
+    rgb, opaque = rgb.copy(), opaque | ring
+    rgb[ring] = OUTLINE
+    rgb[dot] = BADGE
+    rgb[dot & (np.hypot(x - c + r * 0.35, y - c + r * 0.35) < r * 0.4)] = BADGE_LIGHT
+    return rgb, opaque
+
+
+def draw_variant(state):
+    def draw_state(size):
+        rgb, opaque = draw(size)
+        if state == "problem":
+            return badge(rgb, opaque, size)
+        shade = off if state == "off" else held
+        return np.clip(np.rint(shade(rgb)), 0, 255).astype(np.uint8), opaque
+    return draw_state
+
+
+def variant_bytes(state):
+    return icon_bytes(draw_variant(state), VARIANT_SIZES, (24,))
