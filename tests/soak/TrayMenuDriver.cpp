@@ -8,6 +8,25 @@ constexpr const wchar_t* kClassName = L"KitbagSoakMenuDriver";
 constexpr UINT_PTR kTimerId = 1;
 // Long enough for any busy machine; a menu still open then is a failure, not a wait.
 constexpr DWORD kPatienceMs = 15000;
+// Under Wine the menu's owner is sent WM_CANCELMODE, which closes the menu, when the X
+// focus leaves it; on a busy machine the window manager may move the focus that late,
+// catching up with an earlier activation, before the driver's first look at the menu.
+// A player would click again; a menu closed like that every time is a failure.
+constexpr int kOpenings = 4;
+
+// The driver whose menu is open; the menu loop runs on this thread only.
+TrayMenuDriver* driverOpening = nullptr;
+
+struct ThreadHook {
+    HHOOK handle;
+    ThreadHook(int kind, HOOKPROC proc)
+        : handle(SetWindowsHookExW(kind, proc, nullptr, GetCurrentThreadId())) {}
+    ~ThreadHook() {
+        if (handle) UnhookWindowsHookEx(handle);
+    }
+    ThreadHook(const ThreadHook&) = delete;
+    ThreadHook& operator=(const ThreadHook&) = delete;
+};
 
 HWND MenuOfThisThread() {
     for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr));)
@@ -64,15 +83,43 @@ TrayMenuDriver::Outcome TrayMenuDriver::OpenAndChoose(int index) {
 TrayMenuDriver::Outcome TrayMenuDriver::Open(Action action, int index) {
     action_ = action;
     index_ = index;
+    ThreadHook filter(WH_MSGFILTER, &MenuFilter);
+    driverOpening = this;
+    int reopened = 0;
+    for (int opening = 1;; ++opening) {
+        OpenOnce();
+        // Only a menu that ran and was closed before the driver's request reached it is
+        // opened again; one that never ran is the program's failure.
+        bool reached = action_ == Action::Dismiss ? outcome_.shown : enterReached_;
+        if (!menuRan_ || reached || outcome_.forced || opening == kOpenings) break;
+        ++reopened;
+    }
+    driverOpening = nullptr;
+    outcome_.reopened = reopened;
+    return outcome_;
+}
+
+void TrayMenuDriver::OpenOnce() {
     outcome_ = Outcome{};
     actedAt_ = 0;
+    menuRan_ = enterReached_ = false;
     openedAt_ = GetTickCount();
     SetTimer(window_, kTimerId, 10, nullptr);
     // What the shell sends the icon's window when the player presses the right button
     // on the icon; the menu's loop runs inside this call.
     SendMessageW(TrayWindow()->Window(), TrayCallbackMessage, icon_.IconId(), WM_RBUTTONDOWN);
     KillTimer(window_, kTimerId);
-    return outcome_;
+}
+
+// Sees each message the menu's loop takes, before the loop acts on it.
+LRESULT CALLBACK TrayMenuDriver::MenuFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_MENU && driverOpening) {
+        const auto& msg = *reinterpret_cast<const MSG*>(lParam);
+        driverOpening->menuRan_ = true;
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN)
+            driverOpening->enterReached_ = true;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void TrayMenuDriver::Tick() {

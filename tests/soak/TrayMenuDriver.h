@@ -1,6 +1,8 @@
 // The tray icon's real popup menu, opened as the shell's right-click notification
 // opens it. The menu runs its own modal loop, so what happens inside it is done from a
-// timer of a window of the driver's own, which that loop dispatches.
+// timer of a window of the driver's own, which that loop dispatches; a message filter
+// hook sees every message that loop takes, so the driver knows whether the menu ran and
+// whether its Enter reached it.
 #pragma once
 
 #include <windows.h>
@@ -21,6 +23,9 @@ public:
         bool shown = false;              // the menu's window appeared
         std::vector<std::string> items;  // its items as the menu showed them ("" separators)
         bool forced = false;             // it did not close on its own and was ended
+        // Times the menu ran but was closed by something else before the driver's first
+        // look (or, when choosing, its Enter) reached it, and was opened again.
+        int reopened = 0;
     };
     // Opens the menu and, once it is on screen, closes it without choosing.
     Outcome OpenAndDismiss();
@@ -31,8 +36,10 @@ public:
 private:
     enum class Action { Dismiss, Choose };
     Outcome Open(Action action, int index);
+    void OpenOnce();
     void Tick();
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam);
 
     TTrayIcon& icon_;
     HWND window_ = nullptr;
@@ -41,4 +48,6 @@ private:
     Outcome outcome_;
     DWORD actedAt_ = 0;
     DWORD openedAt_ = 0;
+    bool menuRan_ = false;       // the menu's loop took a message
+    bool enterReached_ = false;  // the driver's Enter reached that loop
 };

@@ -80,6 +80,7 @@ public:
     }
 
     void Menu(int trip, const char* step, const TrayMenuDriver::Outcome& outcome) {
+        reopened_ += outcome.reopened;
         if (outcome.shown && outcome.items == kMenuItems && !outcome.forced) return;
         int times = ++failures_[step];
         if (!Describe(times)) return;
@@ -99,6 +100,7 @@ public:
                       << "): handles " << now << ", expected " << expected;
     }
 
+    int Reopened() const { return reopened_; }
     int Total() const {
         int total = 0;
         for (const auto& [step, times] : failures_) total += times;
@@ -126,6 +128,7 @@ private:
     std::map<std::string, int> failures_;
     std::map<std::string, unsigned long long> milliseconds_;
     int described_ = 0;
+    int reopened_ = 0;
 };
 
 TEST(WindowRoundTripSoakTest, TenThousandRoundTripsShowTheExpectedWindowsAndGiveBackWhatTheyTake) {
@@ -191,12 +194,15 @@ TEST(WindowRoundTripSoakTest, TenThousandRoundTripsShowTheExpectedWindowsAndGive
         if (trip % kProgressEvery == 0)
             std::cout << "[ progress ] " << trip << " round trips, "
                       << (GetTickCount() - started) / 1000 << " s, failed steps " << trips.Total()
-                      << ", handles " << HandleSnapshot::Take() << std::endl;
+                      << ", handles " << HandleSnapshot::Take() << ", " << MemorySample::Take()
+                      << std::endl;
     }
     const MemorySample atEnd = MemorySample::Take();
     std::cout << "[ trips    ] " << kTrips << " in " << (GetTickCount() - started) / 1000
               << " s; time per step (\"pump\": the messages after it):" << trips.Timing()
-              << std::endl;
+              << "\n[ menus    ] closed by something else before the driver got to them, "
+                 "and opened again: "
+              << trips.Reopened() << std::endl;
     EXPECT_EQ(trips.Total(), 0) << "failed steps:" << trips.Summary();
     ExpectFlatMemory("window round trips", afterWarmUp, atEnd);
     std::cout << "[ handles  ] after the first trip: " << atStart
