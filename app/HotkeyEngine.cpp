@@ -36,7 +36,8 @@ void THotkeyEngine::ActivateSlots(const SettingsFile::Keys* keyLines,
     wanted_ = {};
     nothingSaved_ = !keyLines;
     for (bool withShift : {true, false}) {
-        for (int slot = 1; slot <= SettingsFile::kSlotCount && keyLines; ++slot) {
+        if (!keyLines) break;
+        for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot) {
             size_t index = size_t(slot - 1);
             const std::string& line = (*keyLines)[index];
             if (shift[index] != withShift || line.empty()) continue;
@@ -125,7 +126,7 @@ void THotkeyEngine::KeyEvent(const KBDLLHOOKSTRUCT& key) {
 
 void THotkeyEngine::ForegroundChanged(HWND window) {
     if (!active_) return;
-    if (gameAware_) LookAgain();
+    LookAgain();
     // The game may run as administrator, whose keys a hook without those rights never sees.
     if (IsGameWindow(window)) CheckElevation(window);
 }
@@ -142,8 +143,9 @@ void THotkeyEngine::InstallHookAgain() {
     const KeysHeld before = held_;
     hook_.reset();
     if (gameAware_) gameAware_->KeysMayHaveBeenMissed();
-    InstallHook();
-    Watch();  // decides again from the window in front, or lets the keys act everywhere
+    // Installs the hook anew where it is still wanted and decides again from the window
+    // in front, or lets the keys act everywhere.
+    Watch();
     if (held_ != before) NotifyStatus();
 }
 
