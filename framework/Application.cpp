@@ -1,3 +1,5 @@
+// In the framework's core circle: the application runs the forms (Form) and steers the
+// keyboard among the window controls (WinControl) it finds under a window (Screen).
 #include "Application.h"
 
 #include <objbase.h>
@@ -5,9 +7,9 @@
 #include "Exceptions.h"
 #include "Form.h"
 #include "HandleCounts.h"
+#include "Menus.h"
 #include "PictureLoader.h"
 #include "Screen.h"
-#include "StandardClasses.h"
 #include "TextConversion.h"
 #include "WindowClass.h"
 
@@ -19,12 +21,12 @@ constexpr const char* kWindowClass = "TApplication";
 
 TApplication::TApplication() : TComponent(nullptr) {
     Application = this;
-    RegisterStandardClasses();
 }
 
 TApplication::~TApplication() {
     DestroyComponents();
     if (handle_) {
+        SetPopupMenuOwner(nullptr);
         DestroyWindow(handle_);
         handle_ = nullptr;
         HandleCounts::Released(HandleKind::Window);
@@ -48,6 +50,7 @@ void TApplication::Initialize() {
     if (!handle_) throw EInvalidOperation("Anwendungsfenster kann nicht erzeugt werden");
     HandleCounts::Acquired(HandleKind::Window);
     SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetPopupMenuOwner(handle_);
 }
 
 LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -70,6 +70,10 @@ void TComponent::ReadChild(TComponent* child) {
                      " (" + child->Name() + ")");
 }
 
+void TComponent::PlaceIn(TComponent& parent, bool parentIsRoot) {
+    if (!parentIsRoot) parent.ReadChild(this);
+}
+
 void TComponent::Notification(TComponent*) {}
 
 void TComponent::PublishMethod(const std::string& name, TPublishedMethod method) {

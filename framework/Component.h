@@ -44,6 +44,9 @@ public:
     virtual bool SetProperty(const std::string& name, const TPropValue& value, TReader& reader);
     // A nested object of the description that is not a child control (menu items).
     virtual void ReadChild(TComponent* child);
+    // The description nests this component in parent: a nested object that is no control
+    // goes to its parent's ReadChild, unless the parent is the root.
+    virtual void PlaceIn(TComponent& parent, bool parentIsRoot);
 
     // Another component owned by the same owner is going away.
     virtual void Notification(TComponent* component);

@@ -1,3 +1,5 @@
+// In the framework's core circle: a control lives in a window control (WinControl), finds
+// its form (Form) and tells the application (Application) when it goes.
 #include "Control.h"
 
 #include <windowsx.h>
@@ -61,6 +63,13 @@ POINT TControl::ClientToScreen(POINT point) const {
 POINT TControl::ScreenToClient(POINT point) const {
     POINT origin = ClientOrigin();
     return {point.x - origin.x, point.y - origin.y};
+}
+
+void TControl::PlaceIn(TComponent& parent, bool) {
+    if (auto* windowParent = dynamic_cast<TWinControl*>(&parent))
+        SetParent(windowParent);
+    else
+        parent.ReadChild(this);
 }
 
 void TControl::SetParent(TWinControl* parent) {

@@ -52,6 +52,8 @@ public:
 
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
+    // A control nested in a window control takes it as its parent.
+    void PlaceIn(TComponent& parent, bool parentIsRoot) override;
     TCustomForm* ParentForm() const;
 
     bool Visible() const { return visible_; }

@@ -1,3 +1,5 @@
+// In the framework's core circle: a form is a window control (WinControl) owned by the
+// application's window (Application), whose end it brings about when it is the main one.
 #include "Form.h"
 
 #include <algorithm>

@@ -2,8 +2,13 @@
 
 #include <algorithm>
 
-#include "Application.h"
 #include "Reader.h"
+
+namespace {
+HWND popupMenuOwner = nullptr;
+}
+
+void SetPopupMenuOwner(HWND window) { popupMenuOwner = window; }
 
 TMenuItem::~TMenuItem() {
     for (TMenuItem* item : items_) item->parent_ = nullptr;
@@ -75,7 +80,7 @@ void TPopupMenu::Popup(int x, int y) {
                     UINT_PTR(i + 1), item->Caption().c_str());
         if (item->Default()) SetMenuDefaultItem(menu.handle, UINT(i + 1), FALSE);
     }
-    HWND owner = Application ? Application->Handle() : nullptr;
+    HWND owner = popupMenuOwner;
     UINT align = Alignment == TPopupAlignment::paRight    ? TPM_RIGHTALIGN
                  : Alignment == TPopupAlignment::paCenter ? TPM_CENTERALIGN
                                                           : TPM_LEFTALIGN;

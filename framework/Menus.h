@@ -63,3 +63,7 @@ public:
 private:
     TMenuItem items_{nullptr};
 };
+
+// The window that owns a popup menu while it shows: the application's, set as the
+// application makes its window and cleared as it destroys it.
+void SetPopupMenuOwner(HWND window);

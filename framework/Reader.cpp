@@ -3,9 +3,6 @@
 #include <cctype>
 #include <map>
 
-#include "Control.h"
-#include "WinControl.h"
-
 namespace {
 
 struct Token {
@@ -159,12 +156,7 @@ private:
         child->BeginLoading();
         child->SetName(name);
         loaded.push_back(child);
-        auto* control = dynamic_cast<TControl*>(child);
-        auto* parentControl = dynamic_cast<TWinControl*>(&parent);
-        if (control && parentControl)
-            control->SetParent(parentControl);
-        else if (&parent != &reader_.Root() || control)
-            parent.ReadChild(child);
+        child->PlaceIn(parent, &parent == &reader_.Root());
         ReadBody(*child, loaded);
     }
 

@@ -1,3 +1,5 @@
+// In the framework's core circle: the screen finds the window control (WinControl) that
+// owns a window, for the application (Application) to steer the keyboard by.
 #include "Screen.h"
 
 #include <cctype>

@@ -1,3 +1,5 @@
+// In the framework's core circle: a window control parents controls (Control), tells its
+// form (Form) of the focus and hands a handler's fault to the application (Application).
 #include "WinControl.h"
 
 #include <algorithm>

@@ -7,13 +7,17 @@
 #include "Label.h"
 #include "Reader.h"
 #include "Screen.h"
+#include "StandardClasses.h"
 #include "TestSupport.h"
 
 namespace {
 
 class ControlTest : public ::testing::Test {
 protected:
-    void SetUp() override { application.Initialize(); }
+    void SetUp() override {
+        RegisterStandardClasses();
+        application.Initialize();
+    }
 
     // What the form's client area looks like, painted off screen.
     static COLORREF PixelOf(TCustomForm& form, int x, int y) {
@@ -177,6 +181,7 @@ public:
 class NotificationTest : public ::testing::Test {
 protected:
     NotificationTest() {
+        RegisterStandardClasses();
         RegisterClass<TProbeLabel>("TProbeLabel");
         application.Initialize();
     }

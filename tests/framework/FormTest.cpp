@@ -13,6 +13,7 @@
 #include "Label.h"
 #include "Memo.h"
 #include "Platform.h"
+#include "StandardClasses.h"
 #include "TestSupport.h"
 #include "Timer.h"
 
@@ -33,7 +34,10 @@ public:
 
 class FormTest : public ::testing::Test {
 protected:
-    void SetUp() override { application.Initialize(); }
+    void SetUp() override {
+        RegisterStandardClasses();
+        application.Initialize();
+    }
     TApplication application;
 };
 

@@ -8,6 +8,7 @@
 #include "Label.h"
 #include "Menus.h"
 #include "Reader.h"
+#include "StandardClasses.h"
 #include "TestSupport.h"
 
 namespace {
@@ -115,6 +116,7 @@ TEST_F(ReaderTest, RefusesWhatItDoesNotKnow) {
 namespace {
 
 TEST(ControlProperties, HintsHelpAndAPopupMenuByNameAreKept) {
+    RegisterStandardClasses();
     TApplication application;
     application.Initialize();
     TestForm form(&application, R"(

@@ -12,7 +12,7 @@ namespace {
 
 const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 
-TEST(Flow, AFirstRunSavesTheDefaultsGoesBackAndFindsThemAfterARestart) {
+TEST(FlowTest, AFirstRunSavesTheDefaultsGoesBackAndFindsThemAfterARestart) {
     TempFolder folder;
     std::wstring settings = folder.File(L"Settings.ini");
     {
@@ -58,7 +58,7 @@ void DateBack(const std::wstring& file) {
 
 // Restarted with keys of the player's own, "Show Settings" from the tray menu offers
 // those keys: saving at once writes the file as it was.
-TEST(Flow, ShowSettingsAfterARestartOffersTheSavedKeysAndSavingAtOnceKeepsThem) {
+TEST(FlowTest, ShowSettingsAfterARestartOffersTheSavedKeysAndSavingAtOnceKeepsThem) {
     TempFolder folder;
     const std::wstring settings = folder.File(L"Settings.ini");
     const std::string saved = "Q\r\n7\r\nE\r\nF\r\nC\r\nX\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n";
@@ -78,7 +78,7 @@ TEST(Flow, ShowSettingsAfterARestartOffersTheSavedKeysAndSavingAtOnceKeepsThem) 
 
 // A click puts the caret beside the edit's one character; the key typed or pasted next is
 // the slot's key all the same, as a capital.
-TEST(Flow, AKeyTypedOrPastedIntoAClickedKeyEditBecomesTheSlotsKey) {
+TEST(FlowTest, AKeyTypedOrPastedIntoAClickedKeyEditBecomesTheSlotsKey) {
     TempFolder folder;
     KitbagProcess kitbag(folder.Path());
     ASSERT_TRUE(WaitFor([&] { return kitbag.Visible(L"TForm2"); }));

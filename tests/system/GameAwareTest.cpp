@@ -15,7 +15,7 @@ const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\
 
 std::string Down(int key) { return "down " + std::to_string(key); }
 
-class GameAware : public ::testing::Test {
+class GameAwareTest : public ::testing::Test {
 protected:
     // Starts Kitbag with these settings and clicks "Activate Keys" on its main window.
     void StartAndActivate(const std::string& settings) {
@@ -44,7 +44,7 @@ protected:
 
 const std::vector<int> kShiftW = {VK_SHIFT, 'W', -'W', -VK_SHIFT};
 
-TEST_F(GameAware, WithBothOptionsOnFromTheFileTheKeysActOnlyInTheGameAndPauseForChat) {
+TEST_F(GameAwareTest, WithBothOptionsOnFromTheFileTheKeysActOnlyInTheGameAndPauseForChat) {
     StartAndActivate(kDefaults + "OnlyInWarcraftIII=1\r\nPauseKeysWhileChatting=1\r\n");
     for (KeyTarget* window : {&game, &other, &game}) {
         Type(*window, kShiftW);
@@ -65,7 +65,7 @@ TEST_F(GameAware, WithBothOptionsOnFromTheFileTheKeysActOnlyInTheGameAndPauseFor
     }
 }
 
-TEST_F(GameAware, WithBothOptionsOffTheKeysActInEveryWindowAndEnterPausesNothing) {
+TEST_F(GameAwareTest, WithBothOptionsOffTheKeysActInEveryWindowAndEnterPausesNothing) {
     StartAndActivate(kDefaults);
     // Shift+W gives keypad 7 wherever it is typed, before and after an Enter; F12 marks
     // the end, so that a stray W would have arrived by then.

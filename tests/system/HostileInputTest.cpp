@@ -33,7 +33,7 @@ HANDLE HoldWithoutSharing(const std::wstring& file, DWORD disposition) {
                        nullptr);
 }
 
-TEST(HostileInput, ASettingsFileLockedAtStartIsReportedOnceAndTheMainWindowCarriesOn) {
+TEST(HostileInputTest, ASettingsFileLockedAtStartIsReportedOnceAndTheMainWindowCarriesOn) {
     TempFolder folder;
     std::wstring settings = folder.File(L"Settings.ini");
     WriteBytes(settings, kSaved);
@@ -57,7 +57,7 @@ TEST(HostileInput, ASettingsFileLockedAtStartIsReportedOnceAndTheMainWindowCarri
 
 // Two ways a save cannot happen: the folder lets no new file be made (another program
 // holds the name of the temporary file), and the player made the file read-only.
-TEST(HostileInput, ASaveThatCannotWriteShowsTheGermanErrorAndKeepsTheFile) {
+TEST(HostileInputTest, ASaveThatCannotWriteShowsTheGermanErrorAndKeepsTheFile) {
     for (bool readOnly : {false, true}) {
         SCOPED_TRACE(readOnly ? "read-only file" : "folder refuses new files");
         TempFolder folder;
@@ -97,7 +97,7 @@ TEST(HostileInput, ASaveThatCannotWriteShowsTheGermanErrorAndKeepsTheFile) {
     }
 }
 
-TEST(HostileInput, TheSettingsAreSavedBesideTheProgramInAFolderOutsideTheAnsiCodePage) {
+TEST(HostileInputTest, TheSettingsAreSavedBesideTheProgramInAFolderOutsideTheAnsiCodePage) {
     TempFolder folder(L"-\u0421\u0443\u043c\u043a\u0430-\u9053\u5177");
     std::wstring settings = folder.File(L"Settings.ini");
     KitbagProcess kitbag(folder.Path());

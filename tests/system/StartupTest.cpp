@@ -24,7 +24,7 @@ std::string KeyEditText(const KitbagProcess& kitbag, int slot) {
     return text;
 }
 
-TEST(Startup, AFirstRunReplacesTheMainWindowByTheSettingsWindow) {
+TEST(StartupTest, AFirstRunReplacesTheMainWindowByTheSettingsWindow) {
     TempFolder folder;
     KitbagProcess kitbag(folder.Path());
     ASSERT_TRUE(WaitFor([&] { return kitbag.Visible(L"TForm2"); }));
@@ -57,11 +57,11 @@ void ExpectStartWithFile(const std::wstring& leaf) {
     EXPECT_EQ(KeyEditText(kitbag, 1), "W");
 }
 
-TEST(Startup, AStartWithASettingsFileKeepsTheMainWindowAndTakesTheShiftFlags) {
+TEST(StartupTest, AStartWithASettingsFileKeepsTheMainWindowAndTakesTheShiftFlags) {
     ExpectStartWithFile(L"");
 }
 
-TEST(Startup, TheSettingsFileIsFoundInAFolderOutsideTheAnsiCodePage) {
+TEST(StartupTest, TheSettingsFileIsFoundInAFolderOutsideTheAnsiCodePage) {
     ExpectStartWithFile(L"-\u041a\u0438\u0442\u0431\u044d\u0433-\u30c6\u30b9\u30c8");
 }
 

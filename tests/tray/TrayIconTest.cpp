@@ -12,6 +12,7 @@
 #include "Menus.h"
 #include "Platform.h"
 #include "Reader.h"
+#include "StandardClasses.h"
 #include "TestSupport.h"
 #include "TrayIcon.h"
 
@@ -73,6 +74,7 @@ protected:
 class TrayIconTest : public ::testing::Test {
 protected:
     TrayIconTest() {
+        RegisterStandardClasses();
         RegisterClass<TTrayIcon>("TTrayIcon");
         table.Shell_NotifyIconA = &RecordShell;
         shell.clear();

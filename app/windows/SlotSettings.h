@@ -30,3 +30,8 @@ void LoadSettingsIntoSettingsWindow();
 // cannot be written raises the framework's file error after the line buffer has been
 // refilled.
 SettingsFile::SaveOutcome SaveSettings();
+
+// The main window's engine with the settings window's keys: the window flow switches
+// the keys on and off through these.
+void ActivateHotkeys();
+void ReleaseHotkeys();

@@ -22,7 +22,7 @@ RECT ChildRect(TWinControl& control) {
     return rect;
 }
 
-TEST(Windows, AreCreatedInOrderWithTheirControlsWhereTheLayoutPutsThem) {
+TEST(WindowsTest, AreCreatedInOrderWithTheirControlsWhereTheLayoutPutsThem) {
     long windows = HandleCounts::Live(HandleKind::Window);
     long gdi = HandleCounts::Live(HandleKind::GdiObject);
     {
@@ -93,7 +93,7 @@ namespace {
 
 int CentreX(const TControl& control) { return 2 * control.Left() + control.Width(); }
 
-TEST(Windows, NameSitsCentredOnTheLogoAndClickableSlotNumbersShowTheHand) {
+TEST(WindowsTest, NameSitsCentredOnTheLogoAndClickableSlotNumbersShowTheHand) {
     TApplication application;
     application.Initialize();
     CreateProgramForms(application);

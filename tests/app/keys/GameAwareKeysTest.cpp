@@ -4,185 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
-#include <map>
-#include <set>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "GameWindow.h"
+#include "FakeDesktop.h"
 #include "HandleCounts.h"
 #include "HotkeyEngine.h"
-#include "KeyboardHook.h"
 #include "Platform.h"
 
 namespace {
 
-using Calls = std::vector<std::string>;
+using namespace fake_desktop;
 
-const HWND game = reinterpret_cast<HWND>(0x10), other = reinterpret_cast<HWND>(0x20);
-
-// The desktop as the fakes show it.
-struct Desktop {
-    HWND foreground = nullptr;
-    std::map<HWND, std::string> titles;
-    std::map<HWND, std::string> programs;  // no entry: the process cannot be opened
-    std::set<std::pair<UINT, UINT>> heldElsewhere;
-    HOOKPROC hook = nullptr;
-    bool refuseHook = false;
-    bool wine = true;  // Wine reports no change of the window in front
-    WINEVENTPROC foregroundReport = nullptr;
-    HWND reportDuringInjection = nullptr;
-    bool rawKeyboard = false, sessionReports = false, gameElevated = false;
-    int titlesRead = 0, opened = 0, closed = 0, passedOn = 0;
-    Calls calls;
-} desk;
-
-int WINAPI Title(HWND window, LPSTR text, int max) {
-    ++desk.titlesRead;
-    std::string title = desk.titles[window].substr(0, size_t(max - 1));
-    std::memcpy(text, title.c_str(), title.size() + 1);
-    return int(title.size());
-}
-// A window's process id is the window's handle value, and so is the process handle.
-DWORD WINAPI ProcessOf(HWND window, LPDWORD id) {
-    *id = DWORD(uintptr_t(window));
-    return 1;
-}
-HANDLE WINAPI Open(DWORD, BOOL, DWORD id) {
-    HWND window = reinterpret_cast<HWND>(uintptr_t(id));
-    if (!desk.programs.count(window)) return nullptr;
-    ++desk.opened;
-    return window;
-}
-BOOL WINAPI ProgramFile(HANDLE process, DWORD, LPSTR name, PDWORD size) {
-    const std::string& file = desk.programs[static_cast<HWND>(process)];
-    if (file.empty() || file.size() >= *size) return FALSE;
-    *size = DWORD(file.copy(name, file.size()));
-    name[*size] = '\0';
-    return TRUE;
-}
-BOOL WINAPI Close(HANDLE) {
-    ++desk.closed;
-    return TRUE;
-}
-HWND WINAPI Foreground() { return desk.foreground; }
-HHOOK WINAPI Hook(int kind, HOOKPROC procedure, HINSTANCE, DWORD thread) {
-    desk.calls.push_back("hook " + std::to_string(kind) + " " + std::to_string(thread));
-    if (desk.refuseHook) return nullptr;
-    desk.hook = procedure;
-    return reinterpret_cast<HHOOK>(0x77);
-}
-BOOL WINAPI Unhook(HHOOK) {
-    desk.calls.push_back("unhook");
-    desk.hook = nullptr;
-    return TRUE;
-}
-LRESULT WINAPI PassOn(HHOOK, int, WPARAM, LPARAM) {
-    ++desk.passedOn;
-    return 0x55;
-}
-BOOL WINAPI Register(HWND, int id, UINT modifiers, UINT key) {
-    desk.calls.push_back("register " + std::to_string(id));
-    return !desk.heldElsewhere.count({modifiers, key});
-}
-BOOL WINAPI Unregister(HWND, int id) {
-    desk.calls.push_back("unregister " + std::to_string(id));
-    return TRUE;
-}
-// A key going down or up through the hook, as Windows runs it for every key.
-void ThroughHook(DWORD key, DWORD flags, bool up) {
-    if (!desk.hook) return;
-    KBDLLHOOKSTRUCT event{key, 0, flags | (up ? LLKHF_UP : 0), 0, 0};
-    bool alt = flags & LLKHF_ALTDOWN;
-    WPARAM message = up ? (alt ? WM_SYSKEYUP : WM_KEYUP) : (alt ? WM_SYSKEYDOWN : WM_KEYDOWN);
-    desk.hook(HC_ACTION, message, reinterpret_cast<LPARAM>(&event));
-}
-// The system reports a new window in front, as Windows does and Wine does not.
-void ReportForeground(HWND window) {
-    desk.foreground = window;
-    if (desk.foregroundReport)
-        desk.foregroundReport(nullptr, EVENT_SYSTEM_FOREGROUND, window, OBJID_WINDOW, CHILDID_SELF, 0, 0);
-}
-VOID WINAPI Inject(BYTE key, BYTE, DWORD flags, ULONG_PTR) {
-    desk.calls.push_back("key " + std::to_string(key));
-    ThroughHook(key, LLKHF_INJECTED, flags & KEYEVENTF_KEYUP);
-    if (HWND window = std::exchange(desk.reportDuringInjection, nullptr)) ReportForeground(window);
-}
-INT_PTR WINAPI WineVersion() { return 0; }
-FARPROC WINAPI Export(HMODULE module, LPCSTR name) {
-    if (std::string(name) == "wine_get_version") return desk.wine ? &WineVersion : nullptr;
-    return platform::SystemCalls().GetProcAddress(module, name);
-}
-HWINEVENTHOOK WINAPI ListenForeground(DWORD, DWORD, HMODULE, WINEVENTPROC procedure, DWORD, DWORD, DWORD) {
-    desk.calls.push_back("listen");
-    desk.foregroundReport = procedure;
-    return reinterpret_cast<HWINEVENTHOOK>(0x66);
-}
-BOOL WINAPI StopListening(HWINEVENTHOOK) {
-    desk.foregroundReport = nullptr;
-    return TRUE;
-}
-BOOL WINAPI IsLive(HWND window) { return desk.titles.count(window) > 0; }
-BOOL WINAPI RawDevices(PCRAWINPUTDEVICE device, UINT, UINT) {
-    desk.rawKeyboard = !(device->dwFlags & RIDEV_REMOVE);
-    return TRUE;
-}
-// Every raw input the test hands the engine is a key going down.
-UINT WINAPI RawData(HRAWINPUT, UINT, LPVOID data, PUINT, UINT) {
-    auto* raw = static_cast<RAWINPUT*>(data);
-    raw->header.dwType = RIM_TYPEKEYBOARD;
-    raw->data.keyboard.Message = WM_KEYDOWN;
-    return sizeof(RAWINPUT);
-}
-BOOL WINAPI SessionReports(HWND, DWORD) { return desk.sessionReports = true; }
-BOOL WINAPI NoSessionReports(HWND) { return !(desk.sessionReports = false); }
-// Tokens: ours is never elevated, the game's when the desk says so.
-BOOL WINAPI Token(HANDLE process, DWORD, PHANDLE token) {
-    *token = process;
-    return TRUE;
-}
-BOOL WINAPI TokenInformation(HANDLE token, TOKEN_INFORMATION_CLASS, LPVOID info, DWORD, PDWORD) {
-    static_cast<TOKEN_ELEVATION*>(info)->TokenIsElevated = token == game && desk.gameElevated;
-    return TRUE;
-}
-
-platform::Calls Fakes() {
-    platform::Calls fakes = platform::SystemCalls();
-    fakes.GetWindowTextA = &Title;
-    fakes.GetWindowThreadProcessId = &ProcessOf;
-    fakes.OpenProcess = &Open;
-    fakes.QueryFullProcessImageNameA = &ProgramFile;
-    fakes.CloseHandle = &Close;
-    fakes.GetForegroundWindow = &Foreground;
-    fakes.SetWindowsHookExA = &Hook;
-    fakes.UnhookWindowsHookEx = &Unhook;
-    fakes.CallNextHookEx = &PassOn;
-    fakes.RegisterHotKey = &Register;
-    fakes.UnregisterHotKey = &Unregister;
-    fakes.keybd_event = &Inject;
-    fakes.GetProcAddress = &Export;
-    fakes.SetWinEventHook = &ListenForeground;
-    fakes.UnhookWinEvent = &StopListening;
-    fakes.IsWindow = &IsLive;
-    fakes.RegisterRawInputDevices = &RawDevices;
-    fakes.GetRawInputData = &RawData;
-    fakes.WTSRegisterSessionNotification = &SessionReports;
-    fakes.WTSUnRegisterSessionNotification = &NoSessionReports;
-    fakes.OpenProcessToken = &Token;
-    fakes.GetTokenInformation = &TokenInformation;
-    return fakes;
-}
-
-class GameAwareKeysTest : public ::testing::Test {
+class GameAwareKeysTest : public FakeDesktopTest {
 protected:
-    void SetUp() override {
-        desk = Desktop{};
-        desk.titles = {{game, "Warcraft III"}, {other, "Notes"}};
-        desk.programs = {{game, "C:\\Games\\launcher.exe"}, {other, "C:\\Windows\\notepad.exe"}};
-    }
     // Activates the default keys with these options in front of this window.
     void Activate(KeyOptions options, HWND inFront) {
         desk.foreground = inFront;
@@ -199,8 +35,6 @@ protected:
     }
     long Hotkeys() const { return HandleCounts::Live(HandleKind::Hotkey) - before; }
 
-    platform::Calls table = Fakes();
-    platform::ScopedOverride faking{table};
     long before = HandleCounts::Live(HandleKind::Hotkey);
     THotkeyEngine engine{reinterpret_cast<HWND>(0x1234)};
 };
@@ -208,44 +42,6 @@ protected:
 const Calls kAll{"register 1", "register 2", "register 3", "register 4", "register 5", "register 6"};
 const Calls kNone{"unregister 1", "unregister 2", "unregister 3",
                   "unregister 4", "unregister 5", "unregister 6"};
-
-TEST_F(GameAwareKeysTest, TheGameIsItsExactTitleOrOneOfItsProgramFilesInAnyCase) {
-    HWND window = reinterpret_cast<HWND>(0x30);
-    desk.programs[window] = "C:\\Windows\\explorer.exe";
-    for (const char* title : {"Warcraft III ", "warcraft iii", "Warcraft III - Chat", "Warcraft"}) {
-        desk.titles[window] = title;
-        EXPECT_FALSE(IsGameWindow(window)) << title;
-    }
-    desk.titles[window] = "";
-    for (const char* file : {"C:\\Games\\Warcraft III\\war3.exe", "Z:\\g\\WAR3.EXE",
-                             "C:/x/warcraft iii.exe", "D:\\Frozen Throne.exe", "frozen THRONE.exe"}) {
-        desk.programs[window] = file;
-        EXPECT_TRUE(IsGameWindow(window)) << file;
-    }
-    for (const char* file : {"C:\\war3.exe\\launcher.exe", "C:\\x\\war3.exe.bak",
-                             "C:\\x\\mywar3.exe", "C:\\x\\Warcraft III Launcher.exe", ""}) {
-        desk.programs[window] = file;
-        EXPECT_FALSE(IsGameWindow(window)) << file;
-    }
-    desk.programs.erase(window);  // cannot be opened, as some protected processes
-    EXPECT_FALSE(IsGameWindow(window));
-    EXPECT_FALSE(IsGameWindow(nullptr));
-    EXPECT_EQ(desk.closed, desk.opened);
-
-    int opened = desk.opened;
-    EXPECT_TRUE(IsGameWindow(game));
-    EXPECT_EQ(desk.opened, opened) << "the title settles it without opening the process";
-
-    // The cache asks Windows once per foreground window, again when another comes in front.
-    TGameWindowCache cache;
-    desk.titlesRead = desk.opened = 0;
-    for (int key = 0; key < 3; ++key) EXPECT_FALSE(cache.IsGame(other));
-    EXPECT_EQ(desk.titlesRead, 1);
-    EXPECT_EQ(desk.opened, 1);
-    EXPECT_TRUE(cache.IsGame(game));
-    EXPECT_FALSE(cache.IsGame(other));
-    EXPECT_EQ(desk.titlesRead, 3);
-}
 
 TEST_F(GameAwareKeysTest, OnlyInGameLetsTheKeysGoElsewhereAndTakesThemBackInTheGame) {
     Activate({.onlyInGame = true}, other);
@@ -446,27 +242,6 @@ TEST_F(GameAwareKeysTest, WhereTheWindowInFrontIsReportedOnlyInGameFollowsItWith
     EXPECT_TRUE(underWine.Watching());
     EXPECT_EQ(std::count(desk.calls.begin(), desk.calls.end(), "listen"), 0);
     underWine.Release();
-}
-
-TEST_F(GameAwareKeysTest, TheHookProcedurePassesEveryKeyOnAndNothingEscapesIt) {
-    std::vector<DWORD> seen;
-    TKeyboardHook hook([&](const KBDLLHOOKSTRUCT& key) {
-        seen.push_back(key.vkCode);
-        throw std::runtime_error("a fault in the handler");
-    });
-    ASSERT_TRUE(hook.Installed());
-    TKeyboardHook second([](const KBDLLHOOKSTRUCT&) {});
-    EXPECT_FALSE(second.Installed()) << "one hook at a time";
-    KBDLLHOOKSTRUCT key{'W', 0, 0, 0, 0};
-    auto call = [&](int code, WPARAM message) {
-        return TKeyboardHook::Procedure(code, message, reinterpret_cast<LPARAM>(&key));
-    };
-    EXPECT_EQ(call(HC_ACTION, WM_KEYDOWN), 0x55);
-    EXPECT_EQ(call(HC_ACTION, WM_SYSKEYDOWN), 0x55);
-    EXPECT_EQ(call(HC_ACTION, WM_KEYUP), 0x55);
-    EXPECT_EQ(call(-1, WM_KEYDOWN), 0x55);
-    EXPECT_EQ(seen, (std::vector<DWORD>{'W', 'W', 'W'})) << "down, down with Alt, up";
-    EXPECT_EQ(desk.passedOn, 4);
 }
 
 }  // namespace

@@ -15,15 +15,15 @@ class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* owner);
 
-    TImage* Image3;
-    TImage* Image9;
-    TImage* Image11;
-    TImage* Image16;
-    TImage* Image20;
-    TLabel* Label6;
-    TFlatTitlebar* FlatTitlebar1;
-    TTimer* Timer1;
-    TTimer* Timer2;
+    TImage* Image3;  // the logo; a click opens the line buffer (Form3)
+    TImage* Image9;  // "Settings" button
+    TImage* Image11;  // "Activate Keys" button
+    TImage* Image16;  // "Quit" button
+    TImage* Image20;  // "Info" button
+    TLabel* Label6;  // the "Quit" caption, clickable too
+    TFlatTitlebar* FlatTitlebar1;  // the title bar the window is dragged by
+    TTimer* Timer1;  // first run: hands over to the settings window
+    TTimer* Timer2;  // start with a settings file: loads it
 
     // The hotkeys are registered on this window's handle.
     THotkeyEngine& Hotkeys() { return *hotkeys_; }

@@ -122,6 +122,3 @@ private:
     std::unique_ptr<TSessionReports> sessionReports_;
 };
 
-// The engine of the main window, as the window flow calls it.
-void ActivateHotkeys();
-void ReleaseHotkeys();

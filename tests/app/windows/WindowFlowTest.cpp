@@ -25,7 +25,7 @@ namespace {
 
 const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 
-class FlowTest : public ProgramWindowsTest {
+class WindowFlowTest : public ProgramWindowsTest {
 protected:
     static bool Shown(TCustomForm* form) { return IsWindowVisible(form->Handle()); }
     static void SetKeys(const std::array<const char*, 6>& keys) {
@@ -41,7 +41,7 @@ bool Free(UINT modifiers, UINT key) {
     return true;
 }
 
-TEST_F(FlowTest, SavingTheDefaultsWritesTheThirtySixBytesAndArmsGoToMainform) {
+TEST_F(WindowFlowTest, SavingTheDefaultsWritesTheThirtySixBytesAndArmsGoToMainform) {
     Form2->Show();
     Form2->Label16Click(nullptr);  // not armed yet: nothing happens
     EXPECT_TRUE(Shown(Form2));
@@ -70,7 +70,7 @@ TEST_F(FlowTest, SavingTheDefaultsWritesTheThirtySixBytesAndArmsGoToMainform) {
     EXPECT_TRUE(Form2->MainformArmed());
 }
 
-TEST_F(FlowTest, ARefusedSaveShowsOneMessageWindowAndChangesNothing) {
+TEST_F(WindowFlowTest, ARefusedSaveShowsOneMessageWindowAndChangesNothing) {
     WriteBytes(SettingsFilePath(), kDefaults);
     LoadSettingsAtStart();
     auto before = Buffer();
@@ -106,7 +106,7 @@ TEST_F(FlowTest, ARefusedSaveShowsOneMessageWindowAndChangesNothing) {
     EXPECT_EQ(Buffer(), before);
 }
 
-TEST_F(FlowTest, KeysLoadIntoTheEditsOnlyWhenTheSettingsAreOpenedFromTheMainWindow) {
+TEST_F(WindowFlowTest, KeysLoadIntoTheEditsOnlyWhenTheSettingsAreOpenedFromTheMainWindow) {
     WriteBytes(SettingsFilePath(), "wQ\r\nW\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
     LoadSettingsAtStart();
     EXPECT_EQ(Form2->KeyEdit(1).Text(), "W");  // still the description's default
@@ -119,7 +119,7 @@ TEST_F(FlowTest, KeysLoadIntoTheEditsOnlyWhenTheSettingsAreOpenedFromTheMainWind
               "wQ\r\nW\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n");
 }
 
-TEST_F(FlowTest, ASaveThatCannotWriteRaisesTheGermanErrorAndLeavesTheDiskAlone) {
+TEST_F(WindowFlowTest, ASaveThatCannotWriteRaisesTheGermanErrorAndLeavesTheDiskAlone) {
     WriteBytes(SettingsFilePath(), kDefaults);
     HANDLE holder = CreateFileW(SettingsFilePath().c_str(), GENERIC_READ, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
@@ -135,7 +135,7 @@ TEST_F(FlowTest, ASaveThatCannotWriteRaisesTheGermanErrorAndLeavesTheDiskAlone) 
 
 // Enter and Esc typed on the OK button (as it has the focus when the window comes up) do
 // what the button does.
-TEST_F(FlowTest, EnterAndEscCloseTheMessageAndAboutWindowsAsOkDoes) {
+TEST_F(WindowFlowTest, EnterAndEscCloseTheMessageAndAboutWindowsAsOkDoes) {
     auto type = [&](TCustomForm* window, WPARAM key) {
         TWinControl& ok = ComponentAs<TWinControl>(*window, "FlatButton1");
         ok.SetFocus();
@@ -168,7 +168,7 @@ BOOL WINAPI CountBeep(UINT) {
 
 // A typed letter is taken as its capital; a character that is no key's code is refused
 // with a beep. Keys that a file already holds go in and out untouched.
-TEST_F(FlowTest, TypedKeysAreCapitalsOrRefusedAndLoadedKeysStayAsTheFileHasThem) {
+TEST_F(WindowFlowTest, TypedKeysAreCapitalsOrRefusedAndLoadedKeysStayAsTheFileHasThem) {
     const std::string held = "q\r\n,\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
     WriteBytes(SettingsFilePath(), held);
     LoadSettingsAtStart();
@@ -215,7 +215,7 @@ TEST_F(FlowTest, TypedKeysAreCapitalsOrRefusedAndLoadedKeysStayAsTheFileHasThem)
 
 // Before the first load or save of a run the line buffer holds its description's text,
 // which is no key: activation takes nothing from it.
-TEST_F(FlowTest, ActivatingBeforeAnyLoadOrSaveTakesNoKeyAndStillShowsTheTrayWindow) {
+TEST_F(WindowFlowTest, ActivatingBeforeAnyLoadOrSaveTakesNoKeyAndStillShowsTheTrayWindow) {
     EXPECT_FALSE(SettingsLineBufferHoldsSettings());
     Form1->Show();
     Form1->Image11Click(nullptr);
@@ -224,7 +224,7 @@ TEST_F(FlowTest, ActivatingBeforeAnyLoadOrSaveTakesNoKeyAndStillShowsTheTrayWind
     Form4->ExitKitbag1Click(nullptr);
 }
 
-TEST_F(FlowTest, TheMainWindowLeadsToEveryOtherWindow) {
+TEST_F(WindowFlowTest, TheMainWindowLeadsToEveryOtherWindow) {
     Form1->Show();
     Form1->Image20Click(nullptr);
     EXPECT_TRUE(Shown(Form7));
@@ -260,7 +260,7 @@ TEST_F(FlowTest, TheMainWindowLeadsToEveryOtherWindow) {
     EXPECT_TRUE(application.Terminated());
 }
 
-TEST_F(FlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
+TEST_F(WindowFlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
     WriteBytes(SettingsFilePath(), kDefaults);
     LoadSettingsAtStart();
     for (void (TForm4::*item)(TObject*) : {&TForm4::ShowMainmenu1Click, &TForm4::ExitKitbag1Click}) {
@@ -274,7 +274,7 @@ TEST_F(FlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
 
 // Settings open, tray "Show Mainmenu", "Activate Keys", then "Go to Mainform" on the
 // settings window still on screen and "Activate Keys" again, with slot 1 changed between.
-TEST_F(FlowTest, ActivatingTwiceReleasesTheFirstActivationsKeys) {
+TEST_F(WindowFlowTest, ActivatingTwiceReleasesTheFirstActivationsKeys) {
     WriteBytes(SettingsFilePath(), kDefaults);
     LoadSettingsAtStart();
     const long start = HandleCounts::Live(HandleKind::Hotkey);
@@ -310,7 +310,7 @@ BOOL WINAPI RecordUnregister(HWND window, int id) {
 
 // The forms go as at the end of the program: the main window's own handler releases the
 // keys while the window and its engine are whole.
-TEST_F(FlowTest, EndingTheProgramReleasesTheHotkeysOnTheWholeMainWindow) {
+TEST_F(WindowFlowTest, EndingTheProgramReleasesTheHotkeysOnTheWholeMainWindow) {
     WriteBytes(SettingsFilePath(), kDefaults);
     LoadSettingsAtStart();
     const long start = HandleCounts::Live(HandleKind::Hotkey);
@@ -334,7 +334,7 @@ TEST_F(FlowTest, EndingTheProgramReleasesTheHotkeysOnTheWholeMainWindow) {
 
 // Under Wine the window manager may minimise the application window on its own; the
 // tray window must go with it, and "Hide window" must still leave nothing on screen.
-TEST_F(FlowTest, TheTrayWindowGoesHoweverTheApplicationWindowIsMinimised) {
+TEST_F(WindowFlowTest, TheTrayWindowGoesHoweverTheApplicationWindowIsMinimised) {
     WriteBytes(SettingsFilePath(), kDefaults);
     LoadSettingsAtStart();
     Form1->Show();
@@ -356,7 +356,7 @@ TEST_F(FlowTest, TheTrayWindowGoesHoweverTheApplicationWindowIsMinimised) {
 
 // "Show Settings" in a run that has not shown the settings window yet shows the saved
 // choice whole; later it shows the window as it was left.
-TEST_F(FlowTest, ShowSettingsOffersTheSavedKeysFirstAndLaterTheWindowAsItWasLeft) {
+TEST_F(WindowFlowTest, ShowSettingsOffersTheSavedKeysFirstAndLaterTheWindowAsItWasLeft) {
     const std::string saved =
         "Q\r\n7\r\nE\r\nF\r\nC\r\nX\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\nOnlyInWarcraftIII=1\r\n";
     WriteBytes(SettingsFilePath(), saved);
@@ -377,7 +377,7 @@ TEST_F(FlowTest, ShowSettingsOffersTheSavedKeysFirstAndLaterTheWindowAsItWasLeft
     EXPECT_EQ(ReadBytes(SettingsFilePath()), saved);
 }
 
-TEST_F(FlowTest, BadSettingsFilesLoadWithoutHarm) {
+TEST_F(WindowFlowTest, BadSettingsFilesLoadWithoutHarm) {
     const std::string tenMegabyteLine(10 * 1024 * 1024, 'k');
     const std::pair<const char*, std::string> files[] = {
         {"empty", ""},

@@ -17,7 +17,7 @@
 
 namespace {
 
-class Idle : public ::testing::Test {
+class IdleTest : public ::testing::Test {
 protected:
     void SetUp() override {
         timersBefore = HandleCounts::Live(HandleKind::Timer);
@@ -49,7 +49,7 @@ protected:
     long timersBefore = 0;
 };
 
-TEST_F(Idle, NoTimerIsArmedInAnyWindowWhileNothingIsHovered) {
+TEST_F(IdleTest, NoTimerIsArmedInAnyWindowWhileNothingIsHovered) {
     // The settings were loaded before the program first waited: no start-up timer is left.
     EXPECT_EQ(ArmedTimers(), 0);
 
@@ -66,7 +66,7 @@ TEST_F(Idle, NoTimerIsArmedInAnyWindowWhileNothingIsHovered) {
     EXPECT_EQ(ArmedTimers(), 0);
 }
 
-TEST_F(Idle, HoveringAControlArmsItsPollOnlyUntilThePointerLeaves) {
+TEST_F(IdleTest, HoveringAControlArmsItsPollOnlyUntilThePointerLeaves) {
     ASSERT_TRUE(Quiet());
     Form1->Image9Click(nullptr);
     PumpPending();

@@ -10,14 +10,14 @@ using SettingsFile::SaveOutcome;
 using SettingsFile::Validate;
 using namespace SettingsFile;
 
-TEST(SettingsFile, OnlyExactlyOneMeansNoShift) {
+TEST(SettingsFileTest, OnlyExactlyOneMeansNoShift) {
     EXPECT_TRUE(SettingsFile::ShiftFromFlag("0"));
     EXPECT_FALSE(SettingsFile::ShiftFromFlag("1"));
     for (const char* other : {"", "1 ", " 1", "11", "x", "true"})
         EXPECT_TRUE(SettingsFile::ShiftFromFlag(other)) << '"' << other << '"';
 }
 
-TEST(SettingsFile, DefaultsEncodeToTheThirtySixBytes) {
+TEST(SettingsFileTest, DefaultsEncodeToTheThirtySixBytes) {
     TStringList buffer;
     buffer.Assign(SettingsFile::Encode({"W", "E", "D", "S", "C", "X"}, {true, true, true, true, true, true}));
     EXPECT_EQ(buffer.Text(), "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
@@ -26,7 +26,7 @@ TEST(SettingsFile, DefaultsEncodeToTheThirtySixBytes) {
     EXPECT_EQ(buffer[8], "1");
 }
 
-TEST(SettingsFile, DistinctnessIsCheckedBeforePresence) {
+TEST(SettingsFileTest, DistinctnessIsCheckedBeforePresence) {
     EXPECT_EQ(Validate({"W", "E", "D", "S", "C", "X"}), SaveOutcome::Saved);
     EXPECT_EQ(Validate({"w", "W", "D", "S", "C", "X"}), SaveOutcome::Saved);  // case counts
     EXPECT_EQ(Validate({"W", "E", "D", "S", "C", "C"}), SaveOutcome::DuplicateKey);
@@ -35,7 +35,7 @@ TEST(SettingsFile, DistinctnessIsCheckedBeforePresence) {
     EXPECT_EQ(Validate({"WE", "E", "D", "S", "C", "X"}), SaveOutcome::Saved);
 }
 
-TEST(SettingsFile, DecodesWhatALoadedFileGivesAndReadsMissingLinesAsEmpty) {
+TEST(SettingsFileTest, DecodesWhatALoadedFileGivesAndReadsMissingLinesAsEmpty) {
     Slots full = Decode({"W", "E", "D", "S", "C", "X", "0", "1", "0", "x", "1", "", "extra"});
     EXPECT_EQ(full.keys, (Keys{"W", "E", "D", "S", "C", "X"}));
     EXPECT_EQ(full.shift, (ShiftFlags{true, false, true, true, false, true}));
@@ -56,7 +56,7 @@ std::vector<std::string> LinesOf(const std::string& bytes) {
     return list.Lines();
 }
 
-TEST(SettingsFile, OptionLinesFollowTheSlotLinesOnlyWhenOnAndRoundTrip) {
+TEST(SettingsFileTest, OptionLinesFollowTheSlotLinesOnlyWhenOnAndRoundTrip) {
     // A file from before the options: both off, and saved again byte for byte.
     const std::vector<std::string> old = LinesOf(kDefaults);
     EXPECT_EQ(DecodeOptions(old), KeyOptions{});
@@ -79,7 +79,7 @@ TEST(SettingsFile, OptionLinesFollowTheSlotLinesOnlyWhenOnAndRoundTrip) {
     }
 }
 
-TEST(SettingsFile, OnlyAWholeOptionLinePastTheTwelfthTurnsAnOptionOn) {
+TEST(SettingsFileTest, OnlyAWholeOptionLinePastTheTwelfthTurnsAnOptionOn) {
     std::vector<std::string> lines = LinesOf(kDefaults);
     lines[4] = "OnlyInWarcraftIII=1";  // a key line, whatever it says
     EXPECT_EQ(DecodeOptions(lines), KeyOptions{});
@@ -96,7 +96,7 @@ TEST(SettingsFile, OnlyAWholeOptionLinePastTheTwelfthTurnsAnOptionOn) {
     EXPECT_EQ(Decode(lines).keys, (Keys{"W", "E", "D", "S", "C", "X"}));
 }
 
-TEST(SettingsFile, RewritingTheOptionLinesLeavesTheSlotLinesAsTheyLieOnDisk) {
+TEST(SettingsFileTest, RewritingTheOptionLinesLeavesTheSlotLinesAsTheyLieOnDisk) {
     // Bare LF and CR breaks, a last line without a break: the twelve lines keep their bytes.
     const std::string odd = "w\nE\rD\r\nS\nC\nX\n0\n1\r0\n0\n0\n0";
     EXPECT_EQ(WithOptionLines(odd, {true, false}), odd + "\r\nOnlyInWarcraftIII=1\r\n");

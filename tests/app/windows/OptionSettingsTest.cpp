@@ -22,7 +22,7 @@ const std::string kSaved = "Q\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n1\r\n0\r\n0\r\n0\
 const std::string kOnlyInGame = "OnlyInWarcraftIII=1\r\n";
 const std::string kPause = "PauseKeysWhileChatting=1\r\n";
 
-class KeyOptionsTest : public ProgramWindowsTest {
+class OptionSettingsTest : public ProgramWindowsTest {
 protected:
     static KeyOptions Running() { return Form1->Hotkeys().Options(); }
     // What the menu shows when the player opens it.
@@ -35,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(KeyOptionsTest, AClickRewritesOnlyTheOptionLinesAndSavingAndTheWindowsKeepThem) {
+TEST_F(OptionSettingsTest, AClickRewritesOnlyTheOptionLinesAndSavingAndTheWindowsKeepThem) {
     WriteBytes(SettingsFilePath(), kSaved);
     LoadSettingsAtStart();
     Form1->Image9Click(nullptr);
@@ -80,7 +80,7 @@ TEST_F(KeyOptionsTest, AClickRewritesOnlyTheOptionLinesAndSavingAndTheWindowsKee
     EXPECT_EQ(CheckMarks(), std::make_pair(false, true));
 }
 
-TEST_F(KeyOptionsTest, WithoutAFileAClickWritesNothingAndTheFirstSaveWritesTheOption) {
+TEST_F(OptionSettingsTest, WithoutAFileAClickWritesNothingAndTheFirstSaveWritesTheOption) {
     Form4->OnlyInWarcraftIII1Click(nullptr);
     EXPECT_EQ(Running(), (KeyOptions{true, false}));
     EXPECT_FALSE(SettingsFileExists());
@@ -92,7 +92,7 @@ TEST_F(KeyOptionsTest, WithoutAFileAClickWritesNothingAndTheFirstSaveWritesTheOp
               "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n" + kOnlyInGame);
 }
 
-TEST_F(KeyOptionsTest, AFileThatCannotBeReadOrWrittenIsReportedAndLeftTheOptionSwitchesAnyway) {
+TEST_F(OptionSettingsTest, AFileThatCannotBeReadOrWrittenIsReportedAndLeftTheOptionSwitchesAnyway) {
     WriteBytes(SettingsFilePath(), kSaved + kPause);
     LoadSettingsAtStart();
     HANDLE holder = CreateFileW(SettingsFilePath().c_str(), GENERIC_READ, 0, nullptr,
@@ -131,7 +131,7 @@ LSTATUS WINAPI DeleteRun(HKEY, LPCWSTR, LPCWSTR) {
     return ERROR_SUCCESS;
 }
 
-TEST_F(KeyOptionsTest, StartWithWindowsIsTheRunValueAloneAndARefusalSaysWhyAndChangesNothing) {
+TEST_F(OptionSettingsTest, StartWithWindowsIsTheRunValueAloneAndARefusalSaysWhyAndChangesNothing) {
     platform::Calls table = platform::SystemCalls();
     table.RegGetValueW = &ReadRun;
     table.RegSetKeyValueW = &WriteRun;

@@ -1,8 +1,9 @@
 #include "SlotSettings.h"
 
-#include "FlatCheckBox.h"
 #include "Edit.h"
 #include "FileIO.h"
+#include "FlatCheckBox.h"
+#include "HotkeyEngine.h"
 #include "Memo.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -65,3 +66,15 @@ SettingsFile::SaveOutcome SaveSettings() {
     buffer.SaveToFile(SettingsFilePath());
     return outcome;
 }
+
+void ActivateHotkeys() {
+    // Until the first load or save the buffer holds its description's text, no keys.
+    if (!SettingsLineBufferHoldsSettings()) return Form1->Hotkeys().ActivateWithNothingSaved();
+    const SettingsFile::Keys keyLines = SettingsFile::Decode(SettingsLineBuffer().Lines()).keys;
+    SettingsFile::ShiftFlags shift;
+    for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
+        shift[size_t(slot - 1)] = Form2->ShiftBox(slot).Checked();
+    Form1->Hotkeys().Activate(keyLines, shift);
+}
+
+void ReleaseHotkeys() { Form1->Hotkeys().Release(); }

@@ -16,26 +16,26 @@ class TForm2 : public TForm {
 public:
     explicit TForm2(TComponent* owner);
 
-    TLabel* Label15;
-    TLabel* Label16;
-    TLabel* Label17;
-    TImage* Image5;
-    TImage* Image6;
-    TImage* Image7;
-    TButton* Button1;
-    TFlatTitlebar* FlatTitlebar1;
-    TFlatEdit* FlatEdit1;
-    TFlatEdit* FlatEdit2;
-    TFlatEdit* FlatEdit3;
-    TFlatEdit* FlatEdit4;
-    TFlatEdit* FlatEdit5;
-    TFlatEdit* FlatEdit6;
-    TFlatCheckBox* FlatCheckBox1;
-    TFlatCheckBox* FlatCheckBox2;
-    TFlatCheckBox* FlatCheckBox3;
-    TFlatCheckBox* FlatCheckBox4;
-    TFlatCheckBox* FlatCheckBox5;
-    TFlatCheckBox* FlatCheckBox6;
+    TLabel* Label15;  // "Save Settings"
+    TLabel* Label16;  // "Go to Mainform", white once a save succeeded
+    TLabel* Label17;  // "Exit Kitbag"
+    TImage* Image5;  // button picture behind "Save Settings"
+    TImage* Image6;  // button picture behind "Go to Mainform"
+    TImage* Image7;  // button picture behind "Exit Kitbag"
+    TButton* Button1;  // a button one pixel high that takes the first focus
+    TFlatTitlebar* FlatTitlebar1;  // the title bar the window is dragged by
+    TFlatEdit* FlatEdit1;  // slot 1's key (keypad 7)
+    TFlatEdit* FlatEdit2;  // slot 2's key (keypad 8)
+    TFlatEdit* FlatEdit3;  // slot 3's key (keypad 4)
+    TFlatEdit* FlatEdit4;  // slot 4's key (keypad 5)
+    TFlatEdit* FlatEdit5;  // slot 5's key (keypad 1)
+    TFlatEdit* FlatEdit6;  // slot 6's key (keypad 2)
+    TFlatCheckBox* FlatCheckBox1;  // slot 1's "Shift +"
+    TFlatCheckBox* FlatCheckBox2;  // slot 2's "Shift +"
+    TFlatCheckBox* FlatCheckBox3;  // slot 3's "Shift +"
+    TFlatCheckBox* FlatCheckBox4;  // slot 4's "Shift +"
+    TFlatCheckBox* FlatCheckBox5;  // slot 5's "Shift +"
+    TFlatCheckBox* FlatCheckBox6;  // slot 6's "Shift +"
 
     // Slot 1 to 6.
     TFlatEdit& KeyEdit(int slot) const { return *keyEdits_.at(size_t(slot - 1)); }

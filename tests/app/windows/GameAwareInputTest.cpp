@@ -17,7 +17,7 @@ namespace {
 
 std::string Down(int key) { return "down " + std::to_string(key); }
 
-class GameAwareInput : public ProgramWindowsTest {
+class GameAwareInputTest : public ProgramWindowsTest {
 protected:
     void Activate(const KeyOptions& options) {
         Form1->Hotkeys().SetOptions(options);
@@ -46,7 +46,7 @@ protected:
     KeyTarget other;
 };
 
-TEST_F(GameAwareInput, OnlyInGameTheKeysActInTheGameAndArriveTypedElsewhere) {
+TEST_F(GameAwareInputTest, OnlyInGameTheKeysActInTheGameAndArriveTypedElsewhere) {
     long before = HandleCounts::Live(HandleKind::Hotkey);
     Activate({.onlyInGame = true});
     for (int round = 0; round < 2; ++round) {
@@ -59,7 +59,7 @@ TEST_F(GameAwareInput, OnlyInGameTheKeysActInTheGameAndArriveTypedElsewhere) {
     EXPECT_FALSE(Form1->Hotkeys().Watching());
 }
 
-TEST_F(GameAwareInput, EnterOpensTheChatPauseAndEnterOrEscClosesIt) {
+TEST_F(GameAwareInputTest, EnterOpensTheChatPauseAndEnterOrEscClosesIt) {
     Activate({.pauseWhileChatting = true});
     for (int close : {VK_RETURN, VK_ESCAPE}) {
         Play(game, {VK_RETURN, -VK_RETURN}, {Down(VK_RETURN)});
@@ -78,7 +78,7 @@ HHOOK WINAPI RecordHook(int kind, HOOKPROC procedure, HINSTANCE module, DWORD th
 
 // Windows removes a hook that is slow to answer and tells nobody; raw input, which still
 // reports the player's next key, brings it back. So do an unlock and a resume.
-TEST_F(GameAwareInput, AHookRemovedBehindKitbagsBackIsInstalledAgainAtTheNextKey) {
+TEST_F(GameAwareInputTest, AHookRemovedBehindKitbagsBackIsInstalledAgainAtTheNextKey) {
     platform::Calls table = platform::SystemCalls();
     table.SetWindowsHookExA = &RecordHook;
     platform::ScopedOverride recording(table);

@@ -9,6 +9,7 @@
 #include "HotkeyEngine.h"
 #include "SettingsFile.h"
 #include "SlotSettings.h"
+#include "StandardClasses.h"
 #include "StringList.h"
 #include "Reader.h"
 #include "TrayIcon.h"
@@ -37,6 +38,7 @@ bool StartsInTheTray() {
 }  // namespace
 
 void CreateProgramForms(TApplication& application) {
+    RegisterStandardClasses();
     RegisterClass<TFlatButton>("TFlatButton");
     RegisterClass<TFlatCheckBox>("TFlatCheckBox");
     RegisterClass<TFlatEdit>("TFlatEdit");

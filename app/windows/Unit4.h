@@ -17,21 +17,21 @@ class TForm4 : public TForm {
 public:
     explicit TForm4(TComponent* owner);
 
-    TImage* Image1;
-    TImage* Image20;
-    TLabel* Label3;
-    TPopupMenu* PopupMenu1;
-    TMenuItem* ShowMainmenu1;
-    TMenuItem* ExitKitbag1;
-    TMenuItem* N1;
-    TMenuItem* OnlyInWarcraftIII1;
-    TMenuItem* PauseKeysWhileChatting1;
-    TMenuItem* N2;
-    TMenuItem* ActivateKeysAtStart1;
-    TMenuItem* StartWithWindows1;
-    TMenuItem* N3;
-    TMenuItem* ExitKitbag2;
-    TTrayIcon* TrayIcon1;
+    TImage* Image1;  // the background picture
+    TImage* Image20;  // "Hide window" button
+    TLabel* Label3;  // the "Hide window" caption
+    TPopupMenu* PopupMenu1;  // the tray icon's right-button menu
+    TMenuItem* ShowMainmenu1;  // "Show Settings"
+    TMenuItem* ExitKitbag1;  // "Show Mainmenu"
+    TMenuItem* N1;  // separator
+    TMenuItem* OnlyInWarcraftIII1;  // "Only in Warcraft III"
+    TMenuItem* PauseKeysWhileChatting1;  // "Pause keys while chatting"
+    TMenuItem* N2;  // separator
+    TMenuItem* ActivateKeysAtStart1;  // "Activate keys at start"
+    TMenuItem* StartWithWindows1;  // "Start with Windows"
+    TMenuItem* N3;  // separator
+    TMenuItem* ExitKitbag2;  // "Exit Kitbag"
+    TTrayIcon* TrayIcon1;  // the icon in the notification area
 
     void FormCreate(TObject* Sender);
     // The tray stops listening to the keys before it goes.

@@ -3,13 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "FlatCheckBox.h"
 #include "HandleCounts.h"
 #include "Platform.h"
-#include "SlotSettings.h"
-#include "StringList.h"
-#include "Unit1.h"
-#include "Unit2.h"
 
 void THotkeyEngine::Register(int slot, UINT modifiers, UINT key) {
     if (!platform::RegisterHotKey(window_, slot, modifiers, key)) return;  // held elsewhere
@@ -259,15 +254,3 @@ void THotkeyEngine::Hold(KeysHeld why) {
         }
     }
 }
-
-void ActivateHotkeys() {
-    // Until the first load or save the buffer holds its description's text, no keys.
-    if (!SettingsLineBufferHoldsSettings()) return Form1->Hotkeys().ActivateWithNothingSaved();
-    const SettingsFile::Keys keyLines = SettingsFile::Decode(SettingsLineBuffer().Lines()).keys;
-    SettingsFile::ShiftFlags shift;
-    for (int slot = 1; slot <= SettingsFile::kSlotCount; ++slot)
-        shift[size_t(slot - 1)] = Form2->ShiftBox(slot).Checked();
-    Form1->Hotkeys().Activate(keyLines, shift);
-}
-
-void ReleaseHotkeys() { Form1->Hotkeys().Release(); }

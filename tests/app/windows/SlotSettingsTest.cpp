@@ -14,9 +14,9 @@
 
 namespace {
 
-using HostileInput = ProgramWindowsTest;
+using SlotSettingsTest = ProgramWindowsTest;
 
-TEST_F(HostileInput, AHundredMegabyteFileLoadsWholeAndTheWindowShowsItCutAndReadOnly) {
+TEST_F(SlotSettingsTest, AHundredMegabyteFileLoadsWholeAndTheWindowShowsItCutAndReadOnly) {
     // Valid settings (slot 2 without Shift) followed by 100 MB of long lines.
     std::string bytes = "Q\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n";
     const std::string filler = std::string(62, 'z') + "\r\n";
@@ -48,7 +48,7 @@ TEST_F(HostileInput, AHundredMegabyteFileLoadsWholeAndTheWindowShowsItCutAndRead
               "Q\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
 }
 
-TEST_F(HostileInput, AFileLockedByAnotherProgramIsReportedAndNothingChanges) {
+TEST_F(SlotSettingsTest, AFileLockedByAnotherProgramIsReportedAndNothingChanges) {
     WriteBytes(SettingsFilePath(), "Q\r\nE\r\nD\r\nS\r\nC\r\nX\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n");
     LoadSettingsAtStart();
     HANDLE holder = CreateFileW(SettingsFilePath().c_str(), GENERIC_READ, 0, nullptr,
@@ -72,7 +72,7 @@ TEST_F(HostileInput, AFileLockedByAnotherProgramIsReportedAndNothingChanges) {
     EXPECT_EQ(Form2->KeyEdit(1).Text(), "Q");
 }
 
-TEST_F(HostileInput, AFolderNamedLikeTheFileIsNoSettingsAndIsNeverReplaced) {
+TEST_F(SlotSettingsTest, AFolderNamedLikeTheFileIsNoSettingsAndIsNeverReplaced) {
     ASSERT_TRUE(CreateDirectoryW(SettingsFilePath().c_str(), nullptr));
     EXPECT_FALSE(SettingsFileExists());  // the program starts as on a first run
     EXPECT_THROW(Form2->Label15Click(nullptr), EFCreateError);
