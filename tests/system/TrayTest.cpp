@@ -8,7 +8,6 @@
 
 namespace {
 
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 enum MenuItem {
     kShowSettings = 0,
     kShowMainmenu = 1,
@@ -37,9 +36,9 @@ std::string ReadBytesWhileWritten(const std::wstring& file) {
 class TrayTest : public ::testing::Test {
 protected:
     void StartWithSettings() {
-        WriteBytes(folder.File(L"Settings.ini"), kDefaults);
+        WriteBytes(folder.File(L"Settings.ini"), kDefaultSettings);
         kitbag = std::make_unique<KitbagProcess>(folder.Path());
-        ASSERT_TRUE(WaitFor([&] { return kitbag->LineBuffer() + "\r\n" == kDefaults; }));
+        ASSERT_TRUE(WaitFor([&] { return kitbag->LineBuffer() + "\r\n" == kDefaultSettings; }));
         ASSERT_TRUE(WaitFor([] { return TrayIconCount() == 1; }));
     }
     // "Activate Keys", then "Hide window" on the tray window.
@@ -91,7 +90,7 @@ TEST_F(TrayTest, OnlyInWarcraftIIIFromTheMenuIsSavedAndStaysCheckedAfterARestart
     StartWithSettings();
     EXPECT_EQ(TrayMenuOutline(), "oo-oo-o");
     const std::wstring file = folder.File(L"Settings.ini");
-    const std::string withOption = kDefaults + "OnlyInWarcraftIII=1\r\n";
+    const std::string withOption = kDefaultSettings + "OnlyInWarcraftIII=1\r\n";
     // A menu key lost on a busy machine picks an item above: choose again then.
     bool saved = false;
     for (int attempt = 0; attempt < 3 && !saved; ++attempt) {
