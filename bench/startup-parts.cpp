@@ -1,10 +1,8 @@
 // Where a start of Kitbag's kind spends time beyond the minimal program's, step by step,
 // in a fresh process under this Wine: after a first window, as the minimal program
 // creates (the "baseline" step), loading each system DLL that kitbag.exe imports
-// and the minimal program does not (with whatever they load in turn), starting COM,
-// loading the imaging component and creating its factory as Kitbag's picture loader
-// does (on the first paint), and decoding every picture kitbag.exe holds with the calls
-// that loader makes.
+// and the minimal program does not (with whatever they load in turn), and decoding every
+// picture kitbag.exe holds with the decoder its picture loader uses (on the first paint).
 //
 //   bench_startup_parts.exe KITBAG_EXE [DLL]...
 //
@@ -12,7 +10,6 @@
 // in bytes and in pixels. The pictures stay decoded to the end, as Kitbag keeps them.
 #include <windows.h>
 #include <psapi.h>
-#include <wincodec.h>
 
 #include <cstdio>
 #include <memory>
@@ -20,25 +17,9 @@
 #include <vector>
 
 #include "ChildProgram.h"
-#include "ComPtr.h"
+#include "PngDecoder.h"
 
 namespace {
-
-// Taken from the DLLs at run time: imported, they would load before the steps that time
-// loading them.
-struct Calls {
-    decltype(&CoInitializeEx) coInitializeEx;
-    decltype(&CoUninitialize) coUninitialize;
-};
-
-using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-
-template <class F>
-F Find(const char* dll, const char* function) {
-    HMODULE module = LoadLibraryA(dll);
-    return module ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, function)))
-                  : nullptr;
-}
 
 long long Now() {
     LARGE_INTEGER now;
@@ -132,43 +113,25 @@ private:
     void* bits_ = nullptr;
 };
 
-// Decodes one picture as Kitbag does: a stream over the resource's bytes, the decoder
-// the factory picks, the first frame converted to 24-bit BGR and copied into a DIB
-// section, which stays.
-bool Decode(IWICImagingFactory* factory, HMODULE module,
-            const std::wstring& name, std::vector<std::unique_ptr<Picture>>& kept) {
+// Decodes one picture as Kitbag does: the resource's bytes decoded and copied into a
+// 24-bit DIB section, which stays.
+bool Decode(HMODULE module, const std::wstring& name, std::vector<std::unique_ptr<Picture>>& kept) {
     HRSRC resource = FindResourceW(module, name.c_str(), L"PNG");
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-    auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes) return false;
     DWORD size = SizeofResource(module, resource);
     Step step;
-    ComPtr<IWICStream> stream;
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converted;
-    UINT width = 0, height = 0;
-    if (FAILED(factory->CreateStream(stream.Out())) ||
-        FAILED(stream->InitializeFromMemory(bytes, size)) ||
-        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
-        FAILED(decoder->GetFrame(0, frame.Out())) ||
-        FAILED(factory->CreateFormatConverter(converted.Out())) ||
-        FAILED(converted->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR,
-                                     WICBitmapDitherTypeNone, nullptr, 0.0,
-                                     WICBitmapPaletteTypeCustom)) ||
-        FAILED(converted->GetSize(&width, &height)))
-        return false;
-    auto picture = std::make_unique<Picture>(width, height);
+    PngImage png(bytes, size);
+    if (png.Empty()) return false;
+    auto picture = std::make_unique<Picture>(UINT(png.Width()), UINT(png.Height()));
     if (!picture->Bits()) return false;
     GdiFlush();
-    UINT stride = (width * 3 + 3) & ~3u;
-    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height, picture->Bits())))
-        return false;
+    png.CopyBgr(picture->Bits(), (std::size_t(png.Width()) * 3 + 3) & ~std::size_t(3));
     kept.push_back(std::move(picture));
     std::string narrow(name.begin(), name.end());
-    step.Report("decode:" + narrow,
-                std::to_string(size) + " " + std::to_string(width) + "x" + std::to_string(height));
+    step.Report("decode:" + narrow, std::to_string(size) + " " + std::to_string(png.Width()) +
+                                        "x" + std::to_string(png.Height()));
     return true;
 }
 
@@ -203,43 +166,14 @@ int main(int argc, char** argv) {
         }
         step.Report(std::string("load:") + argv[i]);
     }
-    Calls calls{
-        Find<decltype(&CoInitializeEx)>("ole32.dll", "CoInitializeEx"),
-        Find<decltype(&CoUninitialize)>("ole32.dll", "CoUninitialize")};
-    if (!calls.coInitializeEx || !calls.coUninitialize) {
-        std::fprintf(stderr, "bench_startup_parts: COM is missing\n");
+    DataModule kitbag(Widen(argv[1]));
+    if (!kitbag.Get()) {
+        std::fprintf(stderr, "bench_startup_parts: cannot open %s\n", argv[1]);
         return 1;
     }
-    Step com;
-    if (FAILED(calls.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-    com.Report("CoInitializeEx");
-    int result = 1;
-    {
-        std::vector<std::unique_ptr<Picture>> pictures;
-        Step loading;
-        HMODULE codecs = LoadLibraryA("windowscodecs.dll");
-        loading.Report("load:windowscodecs.dll");
-        Step creation;
-        auto get = codecs ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(
-                                GetProcAddress(codecs, "DllGetClassObject")))
-                          : nullptr;
-        ComPtr<IClassFactory> classFactory;
-        ComPtr<IWICImagingFactory> factory;
-        HRESULT created =
-            get ? get(CLSID_WICImagingFactory, IID_IClassFactory,
-                      reinterpret_cast<void**>(classFactory.Out()))
-                : E_FAIL;
-        if (SUCCEEDED(created))
-            created = classFactory->CreateInstance(nullptr, IID_IWICImagingFactory,
-                                                   reinterpret_cast<void**>(factory.Out()));
-        creation.Report("DllGetClassObject:WICImagingFactory");
-        DataModule kitbag(Widen(argv[1]));
-        if (SUCCEEDED(created) && kitbag.Get()) {
-            result = 0;
-            for (const std::wstring& name : PictureNames(kitbag.Get()))
-                if (!Decode(factory.Get(), kitbag.Get(), name, pictures)) result = 1;
-        }
-    }
-    calls.coUninitialize();
+    int result = 0;
+    std::vector<std::unique_ptr<Picture>> pictures;
+    for (const std::wstring& name : PictureNames(kitbag.Get()))
+        if (!Decode(kitbag.Get(), name, pictures)) result = 1;
     return result;
 }

@@ -2,13 +2,10 @@
 // keyboard among the window controls (WinControl) it finds under a window (Screen).
 #include "Application.h"
 
-#include <objbase.h>
-
 #include "Exceptions.h"
 #include "Form.h"
 #include "HandleCounts.h"
 #include "Menus.h"
-#include "PictureLoader.h"
 #include "Screen.h"
 #include "TextConversion.h"
 #include "WindowClass.h"
@@ -31,15 +28,11 @@ TApplication::~TApplication() {
         handle_ = nullptr;
         HandleCounts::Released(HandleKind::Window);
     }
-    ReleasePictureDecoder();
-    if (comInitialised_) CoUninitialize();
     if (Application == this) Application = nullptr;
 }
 
 void TApplication::Initialize() {
     if (handle_) return;
-    // The imaging component that decodes the pictures is a COM object.
-    comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterWindowClassOnce(kWindowClass, &AppWndProc, 0, true);
     // Zero size: it carries the taskbar entry and is never seen.
@@ -121,10 +114,6 @@ void TApplication::Run() {
 
 void TApplication::HandleMessage() {
     MSG msg;
-    // Once nothing is left to do, the picture decoder goes: a window shown later loads
-    // it again for its own pictures.
-    if (PictureDecoderLoaded() && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-        ReleasePictureDecoder();
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
         terminated_ = true;

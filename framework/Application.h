@@ -74,7 +74,6 @@ private:
     void ProcessMessage(MSG& msg);
 
     HWND handle_ = nullptr;
-    bool comInitialised_ = false;
     TCustomForm* mainForm_ = nullptr;
     TControl* mouseControl_ = nullptr;
     bool terminated_ = false;

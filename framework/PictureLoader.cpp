@@ -1,13 +1,12 @@
 #include "PictureLoader.h"
 
 #include <windows.h>
-#include <wincodec.h>
 
 #include <map>
 
 #include "Bitmap.h"
-#include "ComPtr.h"
 #include "Exceptions.h"
+#include "PngDecoder.h"
 
 namespace {
 
@@ -27,78 +26,19 @@ std::map<std::string, std::weak_ptr<TBitmap>>& SharedPictures() {
     return shared;
 }
 
-// The system's imaging component, loaded by the program itself rather than imported, so
-// that it can be let go again: the pictures are decoded once, and the program then
-// waits in the background for hours.
-class ImagingComponent {
-public:
-    ImagingComponent() : module_(LoadLibraryW(L"windowscodecs.dll")) {
-        using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-        auto get = module_ ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(
-                                 GetProcAddress(module_, "DllGetClassObject")))
-                           : nullptr;
-        ComPtr<IClassFactory> classFactory;
-        if (!get ||
-            FAILED(get(CLSID_WICImagingFactory, IID_IClassFactory,
-                       reinterpret_cast<void**>(classFactory.Out()))) ||
-            FAILED(classFactory->CreateInstance(nullptr, IID_IWICImagingFactory,
-                                                reinterpret_cast<void**>(factory_.Out()))))
-            factory_.Reset();
-    }
-    ~ImagingComponent() {
-        factory_.Reset();  // before the code behind it goes
-        if (module_) FreeLibrary(module_);
-    }
-    ImagingComponent(const ImagingComponent&) = delete;
-    ImagingComponent& operator=(const ImagingComponent&) = delete;
-
-    IWICImagingFactory* Factory() const { return factory_.Get(); }
-
-private:
-    HMODULE module_;
-    ComPtr<IWICImagingFactory> factory_;
-};
-
-std::unique_ptr<ImagingComponent>& LoadedImaging() {
-    static std::unique_ptr<ImagingComponent> loaded;
-    return loaded;
-}
-
-IWICImagingFactory* ImagingFactory() {
-    auto& loaded = LoadedImaging();
-    if (!loaded) loaded = std::make_unique<ImagingComponent>();
-    return loaded->Factory();
-}
-
+// 24 bits: the pictures have no alpha, and they are the bulk of the program's memory.
 std::shared_ptr<TBitmap> Decode(const std::string& name) {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC resource = FindPicture(module, name);
     HGLOBAL loaded = LoadResource(module, resource);
-    auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes) Unreadable(name);
-    IWICImagingFactory* factory = ImagingFactory();
-    ComPtr<IWICStream> stream;
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converted;
-    if (!factory || FAILED(factory->CreateStream(stream.Out())) ||
-        FAILED(stream->InitializeFromMemory(bytes, SizeofResource(module, resource))) ||
-        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
-        FAILED(decoder->GetFrame(0, frame.Out())) ||
-        FAILED(factory->CreateFormatConverter(converted.Out())) ||
-        FAILED(converted->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR,
-                                     WICBitmapDitherTypeNone, nullptr, 0.0,
-                                     WICBitmapPaletteTypeCustom)))
-        Unreadable(name);
-    UINT width = 0, height = 0;
-    if (FAILED(converted->GetSize(&width, &height)) || !width || !height) Unreadable(name);
+    PngImage png(bytes, SizeofResource(module, resource));
+    if (png.Empty()) Unreadable(name);
     auto bitmap = std::make_shared<TBitmap>();
-    bitmap->SetSize(int(width), int(height), TPixelFormat::pf24bit);
+    bitmap->SetSize(png.Width(), png.Height(), TPixelFormat::pf24bit);
     GdiFlush();
-    UINT stride = UINT(bitmap->Stride());
-    if (FAILED(converted->CopyPixels(nullptr, stride, stride * height, bitmap->Bits())))
-        Unreadable(name);
+    png.CopyBgr(bitmap->Bits(), std::size_t(bitmap->Stride()));
     return bitmap;
 }
 
@@ -120,7 +60,3 @@ bool PictureInUse(const std::string& resourceName) {
     auto found = SharedPictures().find(resourceName);
     return found != SharedPictures().end() && !found->second.expired();
 }
-
-bool PictureDecoderLoaded() { return LoadedImaging() != nullptr; }
-
-void ReleasePictureDecoder() { LoadedImaging().reset(); }

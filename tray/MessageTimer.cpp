@@ -4,7 +4,7 @@
 #include "Platform.h"
 
 namespace {
-std::unique_ptr<TMessageTimerHandler>& SharedHandler() {
+std::unique_ptr<TMessageTimerHandler>& SharedTimerHandler() {
     static std::unique_ptr<TMessageTimerHandler> handler;
     return handler;
 }
@@ -28,15 +28,15 @@ void TMessageTimerHandler::HandleTimerMessage(TMessage& message) {
     if (found != LiveTimers.end()) found->second->Tick();
 }
 
-TMessageTimerHandler* TimerWindow() { return SharedHandler().get(); }
+TMessageTimerHandler* TimerWindow() { return SharedTimerHandler().get(); }
 
 void AcquireTimerWindow() {
-    if (!SharedHandler()) SharedHandler() = std::make_unique<TMessageTimerHandler>();
-    ++SharedHandler()->UserCount;
+    if (!SharedTimerHandler()) SharedTimerHandler() = std::make_unique<TMessageTimerHandler>();
+    ++SharedTimerHandler()->UserCount;
 }
 
 void ReleaseTimerWindow() {
-    auto& handler = SharedHandler();
+    auto& handler = SharedTimerHandler();
     if (!handler) return;
     if (handler->UserCount > 0) --handler->UserCount;
     if (handler->UserCount == 0) handler.reset();

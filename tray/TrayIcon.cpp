@@ -13,7 +13,7 @@
 
 namespace {
 
-std::unique_ptr<TTrayIconHandler>& SharedHandler() {
+std::unique_ptr<TTrayIconHandler>& SharedTrayHandler() {
     static std::unique_ptr<TTrayIconHandler> handler;
     return handler;
 }
@@ -64,16 +64,16 @@ void TTrayIconHandler::HandleTrayMessage(TMessage& message) {
     }
 }
 
-TTrayIconHandler* TrayWindow() { return SharedHandler().get(); }
+TTrayIconHandler* TrayWindow() { return SharedTrayHandler().get(); }
 
 void AcquireTrayWindow() {
     InitialiseOnce();
-    if (!SharedHandler()) SharedHandler() = std::make_unique<TTrayIconHandler>();
-    ++SharedHandler()->UserCount;
+    if (!SharedTrayHandler()) SharedTrayHandler() = std::make_unique<TTrayIconHandler>();
+    ++SharedTrayHandler()->UserCount;
 }
 
 void ReleaseTrayWindow() {
-    auto& handler = SharedHandler();
+    auto& handler = SharedTrayHandler();
     if (!handler) return;
     if (handler->UserCount > 0) --handler->UserCount;
     if (handler->UserCount == 0) handler.reset();

@@ -27,7 +27,7 @@ BOOL WINAPI FakeGetCursorPos(LPPOINT point) {
 
 HWND WINAPI FakeGetActiveWindow() { return fakeActiveWindow; }
 
-constexpr const char* kForm = R"(
+constexpr const char* kButtonForm = R"(
 object Host: TTestForm
   BorderStyle = bsNone
   Left = 160
@@ -90,7 +90,7 @@ protected:
     }
 
     std::unique_ptr<TestForm> MakeForm() {
-        auto form = std::make_unique<TestForm>(&application, kForm, [this](TestForm& f) {
+        auto form = std::make_unique<TestForm>(&application, kButtonForm, [this](TestForm& f) {
             f.PublishMethod("Clicked", TNotifyEvent([this](TObject* sender) {
                 log += static_cast<TComponent*>(sender)->Name() + " ";
             }));
@@ -216,7 +216,7 @@ TEST_F(FlatButtonTest, DefaultTellsTheFormOfItsActiveControl) {
         int changes = 0;
         LPARAM lastLParam = -1;
     };
-    RecordingForm form(&application, kForm, [](TestForm& f) {
+    RecordingForm form(&application, kButtonForm, [](TestForm& f) {
         f.PublishMethod("Clicked", TNotifyEvent([](TObject*) {}));
         f.PublishMethod("DoubleClicked", TNotifyEvent([](TObject*) {}));
     });

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr const char* kForm = R"(
+constexpr const char* kCheckBoxForm = R"(
 object Boxes: TTestForm
   BorderStyle = bsNone
   Left = 120
@@ -45,20 +45,20 @@ object Boxes: TTestForm
 end)";
 
 // Where the tests put the pointer and whether the program has an active window.
-POINT fakeCursor{0, 0};
-bool fakeActive = true;
-HWND fakeActiveWindow = nullptr;
+POINT boxCursor{0, 0};
+bool boxActive = true;
+HWND boxActiveWindow = nullptr;
 
-BOOL WINAPI FakeGetCursorPos(LPPOINT point) {
-    *point = fakeCursor;
+BOOL WINAPI BoxGetCursorPos(LPPOINT point) {
+    *point = boxCursor;
     return TRUE;
 }
-HWND WINAPI FakeGetActiveWindow() { return fakeActive ? fakeActiveWindow : nullptr; }
+HWND WINAPI BoxGetActiveWindow() { return boxActive ? boxActiveWindow : nullptr; }
 
 platform::Calls FakeCalls() {
     platform::Calls calls = platform::SystemCalls();
-    calls.GetCursorPos = &FakeGetCursorPos;
-    calls.GetActiveWindow = &FakeGetActiveWindow;
+    calls.GetCursorPos = &BoxGetCursorPos;
+    calls.GetActiveWindow = &BoxGetActiveWindow;
     return calls;
 }
 
@@ -69,10 +69,10 @@ protected:
     FlatCheckBoxTest() : fake_(calls_) {
         RegisterClass<TFlatCheckBox>("TFlatCheckBox");
         application.Initialize();
-        fakeActive = true;
-        fakeCursor = {0, 0};
+        boxActive = true;
+        boxCursor = {0, 0};
     }
-    std::unique_ptr<TestForm> MakeForm(const char* description = kForm) {
+    std::unique_ptr<TestForm> MakeForm(const char* description = kCheckBoxForm) {
         auto form = std::make_unique<TestForm>(&application, description, [this](TestForm& f) {
             f.PublishMethod("BoxClick", TNotifyEvent([this](TObject* sender) {
                                 auto* box = static_cast<TFlatCheckBox*>(sender);
@@ -88,7 +88,7 @@ protected:
                             }));
         });
         form->Show();
-        fakeActiveWindow = form->Handle();
+        boxActiveWindow = form->Handle();
         PumpPending();
         // Showing focuses the first box; the tests start from an idle first box.
         Box(*form, 2).SetFocus();
@@ -102,7 +102,7 @@ protected:
     static POINT ScreenPoint(TFlatCheckBox& box, int x, int y) { return box.ClientToScreen({x, y}); }
     // Moves the pointer over the box as the system would tell it.
     static void MoveOver(TFlatCheckBox& box, int x = 5, int y = 8) {
-        fakeCursor = ScreenPoint(box, x, y);
+        boxCursor = ScreenPoint(box, x, y);
         SendMessageA(box.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     }
     // The box as a paint cycle draws it, captured into a bitmap.
@@ -302,7 +302,7 @@ TEST_F(FlatCheckBoxTest, APressDraggedOffTheBoxStillTogglesAndThePollThenEndsThe
     EXPECT_EQ(TFlatCheckBox::HoveredCheckBox(), &box);
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 8));
     // Off the box, still holding: the poll keeps the hover while the button is down.
-    fakeCursor = ScreenPoint(box, 200, 60);
+    boxCursor = ScreenPoint(box, 200, 60);
     SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 60));
     PumpUntil([] { return false; }, 250);
     EXPECT_TRUE(box.Hovered());
@@ -318,7 +318,7 @@ TEST_F(FlatCheckBoxTest, APressDraggedOffTheBoxStillTogglesAndThePollThenEndsThe
 TEST_F(FlatCheckBoxTest, WithoutAnActiveWindowThePointerLightsNothing) {
     auto form = MakeForm();
     auto& box = Box(*form, 1);
-    fakeActive = false;
+    boxActive = false;
     MoveOver(box);
     EXPECT_FALSE(box.Hovered());
     EXPECT_EQ(TFlatCheckBox::HoveredCheckBox(), nullptr);
@@ -329,7 +329,7 @@ TEST_F(FlatCheckBoxTest, WithoutAnActiveWindowThePointerLightsNothing) {
 TEST_F(FlatCheckBoxTest, AClickComingFromAnotherProgramTogglesWithoutAMoveFirst) {
     auto form = MakeForm();
     auto& box = Box(*form, 1);
-    fakeActive = false;  // the game was active while the pointer came to rest here
+    boxActive = false;  // the game was active while the pointer came to rest here
     MoveOver(box);
     SendMessageA(box.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 8));
     EXPECT_EQ(TFlatCheckBox::HoveredCheckBox(), &box);
@@ -344,7 +344,7 @@ TEST_F(FlatCheckBoxTest, LosingTheCaptureEndsThePressWithoutAToggle) {
     for (bool cancelled : {false, true}) {
         MoveOver(box);
         SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 8));
-        fakeCursor = ScreenPoint(box, 200, 60);
+        boxCursor = ScreenPoint(box, 200, 60);
         if (cancelled) SendMessageA(window, WM_CANCELMODE, 0, 0);
         else SetCapture(form->Handle());
         EXPECT_FALSE(box.Pressed());

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr const char* kForm = R"(
+constexpr const char* kEditForm = R"(
 object Host: TTestForm
   BorderStyle = bsNone
   Left = 120
@@ -97,7 +97,7 @@ protected:
     }
 
     void MakeForm() {
-        form = std::make_unique<TestForm>(&application, kForm);
+        form = std::make_unique<TestForm>(&application, kEditForm);
         edit1 = &ComponentAs<TFlatEdit>(*form, "FlatEdit1");
         edit2 = &ComponentAs<TFlatEdit>(*form, "FlatEdit2");
         plain = &ComponentAs<TEdit>(*form, "Edit1");

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr const char* kForm = R"(
+constexpr const char* kTitlebarForm = R"(
 object Dragged: TTestForm
   BorderStyle = bsNone
   Left = 100
@@ -39,7 +39,7 @@ protected:
     }
     template <class Form = TestForm>
     std::unique_ptr<Form> MakeForm() {
-        return std::make_unique<Form>(&application, kForm, [this](TestForm& form) {
+        return std::make_unique<Form>(&application, kTitlebarForm, [this](TestForm& form) {
             form.PublishMethod("Activated", TNotifyEvent([this](TObject*) { log += "on "; }));
             form.PublishMethod("Deactivated", TNotifyEvent([this](TObject*) { log += "off "; }));
         });

@@ -1,10 +1,12 @@
 // Windowless controls: the parent hit-tests them for the mouse and paints them in
-// order; a transparent picture leaves out its bottom-left colour.
+// order; a transparent picture leaves out its bottom-left colour; a named picture is
+// decoded once, with its colours, and a broken one is reported.
 #include <gtest/gtest.h>
 
 #include "Bitmap.h"
 #include "Image.h"
 #include "Label.h"
+#include "PictureLoader.h"
 #include "Reader.h"
 #include "Screen.h"
 #include "StandardClasses.h"
@@ -110,6 +112,28 @@ end)");
     EXPECT_EQ(PixelOf(form, 38, 1), red);
     // A picture the program does not hold is refused when named, not when first painted.
     EXPECT_THROW(ComponentAs<TImage>(form, "Solid").SetPictureName("NOSUCHPICTURE"), EReadError);
+}
+
+TEST_F(ControlTest, APictureIsDecodedOnceAt24BitsAndABrokenOneCannotBeRead) {
+    auto picture = LoadSharedPicture("TESTPICTURE");  // tests/framework/pictures.rc
+    EXPECT_EQ(picture->PixelFormat(), TPixelFormat::pf24bit);
+    ASSERT_EQ(picture->Width(), 3);
+    ASSERT_EQ(picture->Height(), 2);
+    const COLORREF expected[2][3] = {{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)},
+                                     {RGB(1, 2, 3), RGB(255, 255, 255), RGB(200, 100, 50)}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(picture->Pixel(x, y), expected[y][x]) << x << "," << y;
+    EXPECT_EQ(LoadSharedPicture("TESTPICTURE"), picture);
+    picture.reset();
+    EXPECT_FALSE(PictureInUse("TESTPICTURE"));
+    // Found but not decodable: named without complaint, refused when decoded.
+    EXPECT_NO_THROW(CheckPictureExists("BROKENPICTURE"));
+    try {
+        LoadSharedPicture("BROKENPICTURE");
+        ADD_FAILURE() << "a broken picture was decoded";
+    } catch (const EReadError& error) {
+        EXPECT_STREQ(error.what(), "Bild BROKENPICTURE kann nicht gelesen werden");
+    }
 }
 
 TEST_F(ControlTest, ALabelSizesItselfToItsTextUnlessFixed) {

@@ -14,7 +14,6 @@
 #include "Unit7.h"
 
 namespace {
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 
 bool Shown(HWND window) { return window && IsWindowVisible(window); }
 
@@ -28,7 +27,7 @@ bool MenuOfThisThreadShown() {
 }  // namespace
 
 RunningProgram::RunningProgram() {
-    WriteBytes(SettingsFilePath(), kDefaults);
+    WriteBytes(SettingsFilePath(), kDefaultSettings);
     application.Initialize();
     CreateProgramForms(application);
     // What the message loop's start and the main window's start-up timer would do.

@@ -30,9 +30,9 @@ constexpr int kProgressEvery = 500;
 constexpr int kFailuresDescribed = 30;
 constexpr int kFailuresDescribedPerStep = 3;
 
-const std::vector<std::string> kMenuItems = {"Show Settings",        "Show Mainmenu", "",
-                                             "Only in Warcraft III", "Pause keys while chatting",
-                                             "",                     "Exit Kitbag"};
+const std::vector<std::string> kMenuItems = {
+    "Show Settings",          "Show Mainmenu",      "", "Only in Warcraft III", "Pause keys while chatting",
+    "",                       "Activate keys at start", "Start with Windows", "", "Exit Kitbag"};
 enum MenuItem { kShowSettings = 0, kShowMainmenu = 1 };
 
 std::string ClassOf(HWND window) {

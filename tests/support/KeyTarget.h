@@ -33,6 +33,9 @@ private:
     std::vector<std::string> events_;
 };
 
+// The entry a key going down leaves in a target's events.
+inline std::string KeyDown(int key) { return "down " + std::to_string(key); }
+
 // Brings a window to the foreground and waits until it stays there.
 bool HoldForeground(HWND window);
 

@@ -56,6 +56,16 @@ HWND TrayIcon();
 // Right-clicks the tray icon and picks the item of its menu at this position (from 0,
 // separators not counted) with the keyboard, as a player would.
 bool ChooseTrayMenuItem(int index);
+// The tray menu's items by that position.
+enum TrayMenuItem {
+    kShowSettings = 0,
+    kShowMainmenu = 1,
+    kOnlyInWarcraftIII = 2,
+    kPauseKeysWhileChatting = 3,
+    kActivateKeysAtStart = 4,
+    kStartWithWindows = 5,
+    kExitKitbag = 6
+};
 // Opens the tray menu, reads it from the screen (see MenuOutlineOnScreen) and closes it
 // with Esc.
 std::string TrayMenuOutline();

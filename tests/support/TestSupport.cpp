@@ -61,3 +61,11 @@ void WriteBytes(const std::wstring& file, const std::string& bytes) {
     WriteFile(handle, bytes.data(), DWORD(bytes.size()), &written, nullptr);
     CloseHandle(handle);
 }
+
+std::string ReadBytesWhileWritten(const std::wstring& file) {
+    try {
+        return ReadBytes(file);
+    } catch (...) {
+        return {};
+    }
+}

@@ -37,5 +37,11 @@ private:
     std::wstring path_;
 };
 
+// Settings.ini as the settings window first saves it: W, E, D, S, C, X, no Shift.
+inline const std::string kDefaultSettings =
+    "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+
 std::string ReadBytes(const std::wstring& file);
+// The same, or empty while the file cannot be read (being replaced, say).
+std::string ReadBytesWhileWritten(const std::wstring& file);
 void WriteBytes(const std::wstring& file, const std::string& bytes);

@@ -10,8 +10,6 @@
 
 namespace {
 
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
-
 TEST(FlowTest, AFirstRunSavesTheDefaultsGoesBackAndFindsThemAfterARestart) {
     TempFolder folder;
     std::wstring settings = folder.File(L"Settings.ini");
@@ -22,7 +20,7 @@ TEST(FlowTest, AFirstRunSavesTheDefaultsGoesBackAndFindsThemAfterARestart) {
         ASSERT_TRUE(ClickUntil(form2, 40 + 50, 277 + 9, [&] {  // "Save Settings"
             return GetFileAttributesW(settings.c_str()) != INVALID_FILE_ATTRIBUTES;
         }));
-        EXPECT_EQ(ReadBytes(settings), kDefaults);
+        EXPECT_EQ(ReadBytes(settings), kDefaultSettings);
         EXPECT_TRUE(kitbag.Visible(L"TForm2"));
         EXPECT_FALSE(kitbag.Visible(L"TForm1"));
         ASSERT_TRUE(ClickUntil(form2, 210 + 30, 277 + 6,  // "Go to Mainform", armed now
@@ -36,9 +34,9 @@ TEST(FlowTest, AFirstRunSavesTheDefaultsGoesBackAndFindsThemAfterARestart) {
                            [&] { return kitbag.Visible(L"TForm3"); }));
     HWND memo = kitbag.ControlAt(L"TForm3", 8, 64);
     ASSERT_NE(memo, nullptr);
-    EXPECT_TRUE(WaitFor([&] { return ControlText(memo) + "\r\n" == kDefaults; }));
+    EXPECT_TRUE(WaitFor([&] { return ControlText(memo) + "\r\n" == kDefaultSettings; }));
     EXPECT_FALSE(kitbag.Visible(L"TForm2"));
-    EXPECT_EQ(ReadBytes(settings), kDefaults);
+    EXPECT_EQ(ReadBytes(settings), kDefaultSettings);
 }
 
 ULONGLONG WriteTime(const std::wstring& file) {

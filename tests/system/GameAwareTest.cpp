@@ -11,10 +11,6 @@
 
 namespace {
 
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
-
-std::string Down(int key) { return "down " + std::to_string(key); }
-
 class GameAwareTest : public ::testing::Test {
 protected:
     // Starts Kitbag with these settings and clicks "Activate Keys" on its main window.
@@ -45,12 +41,12 @@ protected:
 const std::vector<int> kShiftW = {VK_SHIFT, 'W', -'W', -VK_SHIFT};
 
 TEST_F(GameAwareTest, WithBothOptionsOnFromTheFileTheKeysActOnlyInTheGameAndPauseForChat) {
-    StartAndActivate(kDefaults + "OnlyInWarcraftIII=1\r\nPauseKeysWhileChatting=1\r\n");
+    StartAndActivate(kDefaultSettings + "OnlyInWarcraftIII=1\r\nPauseKeysWhileChatting=1\r\n");
     for (KeyTarget* window : {&game, &other, &game}) {
         Type(*window, kShiftW);
         bool isGame = window == &game;
-        ASSERT_TRUE(PumpUntil([&] { return window->Count(Down(isGame ? VK_NUMPAD7 : 'W')) == 1; }));
-        EXPECT_EQ(window->Count(Down(isGame ? 'W' : VK_NUMPAD7)), 0);
+        ASSERT_TRUE(PumpUntil([&] { return window->Count(KeyDown(isGame ? VK_NUMPAD7 : 'W')) == 1; }));
+        EXPECT_EQ(window->Count(KeyDown(isGame ? 'W' : VK_NUMPAD7)), 0);
     }
     // Enter opens the chat: Shift+W is typed there until Enter (then Esc) closes it.
     for (int close : {VK_RETURN, VK_ESCAPE}) {
@@ -59,22 +55,22 @@ TEST_F(GameAwareTest, WithBothOptionsOnFromTheFileTheKeysActOnlyInTheGameAndPaus
         chat.insert(chat.end(), {close, -close});
         chat.insert(chat.end(), kShiftW.begin(), kShiftW.end());
         Type(game, chat);
-        ASSERT_TRUE(PumpUntil([&] { return game.Count(Down(VK_NUMPAD7)) == 1; }));
-        EXPECT_EQ(game.Count(Down('W')), 1);
-        EXPECT_EQ(game.Count(Down(close)), close == VK_RETURN ? 2 : 1);  // nothing swallowed
+        ASSERT_TRUE(PumpUntil([&] { return game.Count(KeyDown(VK_NUMPAD7)) == 1; }));
+        EXPECT_EQ(game.Count(KeyDown('W')), 1);
+        EXPECT_EQ(game.Count(KeyDown(close)), close == VK_RETURN ? 2 : 1);  // nothing swallowed
     }
 }
 
 TEST_F(GameAwareTest, WithBothOptionsOffTheKeysActInEveryWindowAndEnterPausesNothing) {
-    StartAndActivate(kDefaults);
+    StartAndActivate(kDefaultSettings);
     // Shift+W gives keypad 7 wherever it is typed, before and after an Enter; F12 marks
     // the end, so that a stray W would have arrived by then.
     for (KeyTarget* window : {&game, &other, &game}) {
         Type(*window, {VK_SHIFT, 'W', -'W', -VK_SHIFT, VK_RETURN, -VK_RETURN,  //
                        VK_SHIFT, 'W', -'W', -VK_SHIFT});
-        ASSERT_TRUE(PumpUntil([&] { return window->Count(Down(VK_NUMPAD7)) == 2; }));
-        EXPECT_EQ(window->Count(Down('W')), 0);
-        EXPECT_EQ(window->Count(Down(VK_RETURN)), 1);
+        ASSERT_TRUE(PumpUntil([&] { return window->Count(KeyDown(VK_NUMPAD7)) == 2; }));
+        EXPECT_EQ(window->Count(KeyDown('W')), 0);
+        EXPECT_EQ(window->Count(KeyDown(VK_RETURN)), 1);
     }
 }
 

@@ -9,9 +9,7 @@
 namespace {
 
 constexpr int kShift = VK_SHIFT;
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 
-std::string Down(int key) { return "down " + std::to_string(key); }
 std::string Up(int key) { return "up " + std::to_string(key); }
 
 class HotkeyTest : public ::testing::Test {
@@ -49,37 +47,37 @@ protected:
 };
 
 TEST_F(HotkeyTest, DefaultSettingsGiveTheKeypadKeysOncePerPressAndLeaveOtherKeysAlone) {
-    StartAndActivate(kDefaults);
+    StartAndActivate(kDefaultSettings);
     Play({kShift, 'W', -'W', 'E', -'E', -kShift}, {Up(VK_NUMPAD7), Up(VK_NUMPAD8)});
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 1);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD7)), 1);
     EXPECT_EQ(target.Count(Up(VK_NUMPAD7)), 1);
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD8)), 1);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD8)), 1);
     EXPECT_EQ(target.Count(Up(VK_NUMPAD8)), 1);
-    EXPECT_EQ(target.Count(Down('W')), 0) << "the hotkey must swallow the press";
+    EXPECT_EQ(target.Count(KeyDown('W')), 0) << "the hotkey must swallow the press";
     target.Clear();
-    Play({'W', -'W'}, {Down('W')});
-    EXPECT_EQ(target.Count(Down('W')), 1);
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 0);
+    Play({'W', -'W'}, {KeyDown('W')});
+    EXPECT_EQ(target.Count(KeyDown('W')), 1);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD7)), 0);
 }
 
 TEST_F(HotkeyTest, AnUncheckedShiftBoxMeansTheKeyAlone) {
     StartAndActivate("W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n");
     Play({'C', -'C'}, {Up(VK_NUMPAD1)});
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD1)), 1);
-    EXPECT_EQ(target.Count(Down('C')), 0);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD1)), 1);
+    EXPECT_EQ(target.Count(KeyDown('C')), 0);
     target.Clear();
-    Play({kShift, 'C', -'C', -kShift}, {Down('C')});
-    EXPECT_EQ(target.Count(Down('C')), 1);
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD1)), 0);
+    Play({kShift, 'C', -'C', -kShift}, {KeyDown('C')});
+    EXPECT_EQ(target.Count(KeyDown('C')), 1);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD1)), 0);
 }
 
 TEST_F(HotkeyTest, AComboHeldByAnotherProgramLeavesOnlyThatSlotInactive) {
     ASSERT_TRUE(RegisterHotKey(target.Handle(), 99, MOD_SHIFT, 'E'));
-    StartAndActivate(kDefaults);
+    StartAndActivate(kDefaultSettings);
     Play({kShift, 'E', -'E', 'W', -'W', -kShift}, {"hotkey 99", Up(VK_NUMPAD7)});
     EXPECT_EQ(target.Count("hotkey 99"), 1);
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD8)), 0);
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 1);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD8)), 0);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD7)), 1);
     UnregisterHotKey(target.Handle(), 99);
 }
 
@@ -87,20 +85,20 @@ TEST_F(HotkeyTest, AKeypadKeyAsASlotKeyNeverSetsItselfOffAgain) {
     // Slot 5 is "a" without Shift: keypad 1 is its hotkey and also the key it injects.
     // Slot 1 is "e" (keypad 5), which slot 4 injects: a chain across two slots.
     StartAndActivate("e\r\nE\r\nD\r\nS\r\na\r\nX\r\n1\r\n0\r\n0\r\n0\r\n1\r\n0\r\n");
-    Play({VK_NUMPAD1, -VK_NUMPAD1}, {Down(VK_NUMPAD1)});
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD1)), 1);
+    Play({VK_NUMPAD1, -VK_NUMPAD1}, {KeyDown(VK_NUMPAD1)});
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD1)), 1);
     target.Clear();
     Play({VK_NUMPAD5, -VK_NUMPAD5}, {Up(VK_NUMPAD7)});
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 1);
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD5)), 0);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD7)), 1);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD5)), 0);
     target.Clear();
-    Play({kShift, 'S', -'S', -kShift}, {Down(VK_NUMPAD5)});  // slot 4 injects keypad 5, slot 1's hotkey
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD5)), 1);
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 0);
+    Play({kShift, 'S', -'S', -kShift}, {KeyDown(VK_NUMPAD5)});  // slot 4 injects keypad 5, slot 1's hotkey
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD5)), 1);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD7)), 0);
 }
 
 TEST_F(HotkeyTest, AShiftBoxChangedAfterTheSaveCountsButAnUnsavedKeyDoesNot) {
-    WriteBytes(folder.File(L"Settings.ini"), kDefaults);
+    WriteBytes(folder.File(L"Settings.ini"), kDefaultSettings);
     kitbag = std::make_unique<KitbagProcess>(folder.Path());
     ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1"); }));
     ASSERT_TRUE(ClickUntil(kitbag->Form(L"TForm1"), 32 + 28, 64 + 24,  // Settings
@@ -136,9 +134,9 @@ TEST_F(HotkeyTest, AShiftBoxChangedAfterTheSaveCountsButAnUnsavedKeyDoesNot) {
     ASSERT_TRUE(ClickUntil(form2, 210 + 30, 277 + 6,  // Go to Mainform
                            [&] { return kitbag->Visible(L"TForm1"); }));
     Activate();
-    Play({'W', -'W', 'Q', -'Q'}, {Up(VK_NUMPAD7), Down('Q')});
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 1);  // W alone now: the box counted
-    EXPECT_EQ(target.Count(Down('Q')), 1);         // Q was never saved
+    Play({'W', -'W', 'Q', -'Q'}, {Up(VK_NUMPAD7), KeyDown('Q')});
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD7)), 1);  // W alone now: the box counted
+    EXPECT_EQ(target.Count(KeyDown('Q')), 1);         // Q was never saved
 }
 
 // Before anything is saved the line buffer holds no keys: its text "Memo1" gives none.
@@ -148,8 +146,8 @@ TEST_F(HotkeyTest, ActivatingBeforeAnythingIsSavedTakesNoKey) {
     ASSERT_TRUE(ChooseTrayMenuItem(1));  // "Show Mainmenu"
     ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1"); }));
     Activate();
-    Play({kShift, 'M', -'M', 'W', -'W', -kShift}, {Down('M'), Down('W')});
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 0);
+    Play({kShift, 'M', -'M', 'W', -'W', -kShift}, {KeyDown('M'), KeyDown('W')});
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD7)), 0);
 }
 
 // The click lands as soon as the main window shows, before the program first waits.
@@ -158,15 +156,15 @@ TEST_F(HotkeyTest, ActivateKeysClickedAsSoonAsTheMainWindowShowsUsesTheFilesKeys
     kitbag = std::make_unique<KitbagProcess>(folder.Path());
     ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1"); }));
     Activate();
-    Play({kShift, 'Q', -'Q', 'M', -'M', -kShift}, {Up(VK_NUMPAD7), Down('M')});
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD7)), 1);
-    EXPECT_EQ(target.Count(Down('Q')), 0);
+    Play({kShift, 'Q', -'Q', 'M', -'M', -kShift}, {Up(VK_NUMPAD7), KeyDown('M')});
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD7)), 1);
+    EXPECT_EQ(target.Count(KeyDown('Q')), 0);
 }
 
 TEST_F(HotkeyTest, NothingIsCapturedAfterTheProgramHasEnded) {
-    StartAndActivate(kDefaults);
+    StartAndActivate(kDefaultSettings);
     Play({kShift, 'X', -'X', -kShift}, {Up(VK_NUMPAD2)});
-    EXPECT_EQ(target.Count(Down(VK_NUMPAD2)), 1);
+    EXPECT_EQ(target.Count(KeyDown(VK_NUMPAD2)), 1);
     PostMessageW(kitbag->Form(L"TForm1"), WM_CLOSE, 0, 0);
     ASSERT_TRUE(kitbag->WaitForExit());
     const char keys[] = "WEDSCX";

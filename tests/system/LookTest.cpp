@@ -8,7 +8,6 @@
 
 namespace {
 
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
@@ -82,7 +81,7 @@ protected:
 };
 
 TEST_F(LookTest, SkinnedWindowsHaveSeeThroughRoundedCornersAndPicturesWithoutWhite) {
-    Start(kDefaults, L"TForm1");
+    Start(kDefaultSettings, L"TForm1");
     HWND main = kitbag->Form(L"TForm1");
     ASSERT_TRUE(Drawn(main, 180, 90));
     EXPECT_EQ(At(main, 1, 1), kMagenta);          // corner: what lies beneath shows
@@ -132,7 +131,7 @@ TEST_F(LookTest, TheMessageWindowIsRectangularWithAWhiteFrame) {
 }
 
 TEST_F(LookTest, HideWindowAppearsOverTheHidePictureAndGoesOverTheBackground) {
-    Start(kDefaults, L"TForm1");
+    Start(kDefaultSettings, L"TForm1");
     ASSERT_TRUE(ClickUntil(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24,
                            [&] { return kitbag->Visible(L"TForm4"); }));
     HWND tray = kitbag->Form(L"TForm4");

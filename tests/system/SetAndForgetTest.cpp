@@ -10,17 +10,7 @@
 
 namespace {
 
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
-enum MenuItem { kActivateKeysAtStart = 4, kStartWithWindows = 5, kExitKitbag = 6 };
 constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-std::string ReadBytesWhileWritten(const std::wstring& file) {
-    try {
-        return ReadBytes(file);
-    } catch (...) {
-        return {};
-    }
-}
 
 // The value "Kitbag" under the user's Run key; empty when there is none.
 std::wstring RunValue() {
@@ -68,9 +58,9 @@ protected:
 };
 
 TEST_F(SetAndForgetTest, ActivateKeysAtStartStartsWithTheKeysOnAndNoWindow) {
-    WriteBytes(settings, kDefaults);
+    WriteBytes(settings, kDefaultSettings);
     Start();
-    ChooseUntilSaved(kActivateKeysAtStart, kDefaults + "ActivateKeysAtStart=1\r\n");
+    ChooseUntilSaved(kActivateKeysAtStart, kDefaultSettings + "ActivateKeysAtStart=1\r\n");
     Exit();
 
     kitbag = std::make_unique<KitbagProcess>(folder.Path());
@@ -82,7 +72,7 @@ TEST_F(SetAndForgetTest, ActivateKeysAtStartStartsWithTheKeysOnAndNoWindow) {
     ShiftWIsKeypad7();
     EXPECT_FALSE(shown || kitbag->AnyWindowVisible());
 
-    ChooseUntilSaved(kActivateKeysAtStart, kDefaults);
+    ChooseUntilSaved(kActivateKeysAtStart, kDefaultSettings);
     Exit();
     Start();
     EXPECT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1"); }));
@@ -93,7 +83,7 @@ TEST_F(SetAndForgetTest, StartWithWindowsWritesAndDeletesTheRunValueOfThisCopy) 
     struct RemoveValue {
         ~RemoveValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Kitbag"); }
     } removeValue;
-    WriteBytes(settings, kDefaults);
+    WriteBytes(settings, kDefaultSettings);
     Start();
     const std::wstring expected = L"\"" + folder.File(L"kitbag.exe") + L"\"";
     bool written = false;
@@ -105,11 +95,11 @@ TEST_F(SetAndForgetTest, StartWithWindowsWritesAndDeletesTheRunValueOfThisCopy) 
     EXPECT_EQ(TrayMenuOutline(), "oo-oo-ov-o");
     ASSERT_TRUE(ChooseTrayMenuItem(kStartWithWindows));
     EXPECT_TRUE(WaitFor([] { return RunValue().empty(); }));
-    EXPECT_EQ(ReadBytes(settings), kDefaults);
+    EXPECT_EQ(ReadBytes(settings), kDefaultSettings);
 }
 
 TEST_F(SetAndForgetTest, ASecondStartOfTheSameCopyEndsAtOnceAndTheFirstKeepsItsKeys) {
-    WriteBytes(settings, kDefaults);
+    WriteBytes(settings, kDefaultSettings);
     Start();
     ASSERT_TRUE(WaitFor([&] { return kitbag->Visible(L"TForm1"); }));
     ASSERT_TRUE(ClickUntil(kitbag->Form(L"TForm1"), 111 + 28, 64 + 24,  // "Activate Keys"

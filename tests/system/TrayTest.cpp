@@ -8,17 +8,6 @@
 
 namespace {
 
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
-enum MenuItem {
-    kShowSettings = 0,
-    kShowMainmenu = 1,
-    kOnlyInWarcraftIII = 2,
-    kPauseKeysWhileChatting = 3,
-    kActivateKeysAtStart = 4,
-    kStartWithWindows = 5,
-    kExitKitbag = 6
-};
-
 bool ShiftWFree() {
     HWND probe = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     bool free = RegisterHotKey(probe, 1, MOD_SHIFT, 'W');
@@ -27,21 +16,12 @@ bool ShiftWFree() {
     return free;
 }
 
-// The file as it is now; empty while Kitbag is replacing it.
-std::string ReadBytesWhileWritten(const std::wstring& file) {
-    try {
-        return ReadBytes(file);
-    } catch (...) {
-        return {};
-    }
-}
-
 class TrayTest : public ::testing::Test {
 protected:
     void StartWithSettings() {
-        WriteBytes(folder.File(L"Settings.ini"), kDefaults);
+        WriteBytes(folder.File(L"Settings.ini"), kDefaultSettings);
         kitbag = std::make_unique<KitbagProcess>(folder.Path());
-        ASSERT_TRUE(WaitFor([&] { return kitbag->LineBuffer() + "\r\n" == kDefaults; }));
+        ASSERT_TRUE(WaitFor([&] { return kitbag->LineBuffer() + "\r\n" == kDefaultSettings; }));
         ASSERT_TRUE(WaitFor([] { return TrayIconCount() == 1; }));
     }
     // "Activate Keys", then "Hide window" on the tray window.
@@ -93,7 +73,7 @@ TEST_F(TrayTest, OnlyInWarcraftIIIFromTheMenuIsSavedAndStaysCheckedAfterARestart
     StartWithSettings();
     EXPECT_EQ(TrayMenuOutline(), "oo-oo-oo-o");
     const std::wstring file = folder.File(L"Settings.ini");
-    const std::string withOption = kDefaults + "OnlyInWarcraftIII=1\r\n";
+    const std::string withOption = kDefaultSettings + "OnlyInWarcraftIII=1\r\n";
     // A menu key lost on a busy machine picks an item above: choose again then.
     bool saved = false;
     for (int attempt = 0; attempt < 3 && !saved; ++attempt) {

@@ -20,7 +20,7 @@ BOOL WINAPI RecordRegister(HWND, int id, UINT modifiers, UINT key) {
                     std::to_string(key));
     return !heldElsewhere.count({modifiers, key});
 }
-BOOL WINAPI RecordUnregister(HWND, int id) {
+BOOL WINAPI RecordEngineUnregister(HWND, int id) {
     calls.push_back("unregister " + std::to_string(id));
     return TRUE;
 }
@@ -32,7 +32,7 @@ VOID WINAPI RecordKey(BYTE key, BYTE scan, DWORD flags, ULONG_PTR extra) {
 platform::Calls Recorder() {
     platform::Calls recorder = platform::SystemCalls();
     recorder.RegisterHotKey = &RecordRegister;
-    recorder.UnregisterHotKey = &RecordUnregister;
+    recorder.UnregisterHotKey = &RecordEngineUnregister;
     recorder.keybd_event = &RecordKey;
     return recorder;
 }

@@ -48,7 +48,7 @@ TEST(SettingsFileTest, DecodesWhatALoadedFileGivesAndReadsMissingLinesAsEmpty) {
     EXPECT_EQ(back.shift, full.shift);
 }
 
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+const std::string kDefaultFile = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
 
 std::vector<std::string> LinesOf(const std::string& bytes) {
     TStringList list;
@@ -58,16 +58,16 @@ std::vector<std::string> LinesOf(const std::string& bytes) {
 
 TEST(SettingsFileTest, OptionLinesFollowTheSlotLinesOnlyWhenOnAndRoundTrip) {
     // A file from before the options: both off, and saved again byte for byte.
-    const std::vector<std::string> old = LinesOf(kDefaults);
+    const std::vector<std::string> old = LinesOf(kDefaultFile);
     EXPECT_EQ(DecodeOptions(old), KeyOptions{});
     const Slots slots = Decode(old);
     TStringList saved;
     saved.Assign(Encode(slots.keys, slots.shift, DecodeOptions(old)));
-    EXPECT_EQ(saved.Text(), kDefaults);
-    EXPECT_EQ(WithOptionLines(kDefaults, {}), kDefaults);
+    EXPECT_EQ(saved.Text(), kDefaultFile);
+    EXPECT_EQ(WithOptionLines(kDefaultFile, {}), kDefaultFile);
 
     saved.Assign(Encode(slots.keys, slots.shift, {true, true, true}));
-    EXPECT_EQ(saved.Text(), kDefaults + "OnlyInWarcraftIII=1\r\nPauseKeysWhileChatting=1\r\n"
+    EXPECT_EQ(saved.Text(), kDefaultFile + "OnlyInWarcraftIII=1\r\nPauseKeysWhileChatting=1\r\n"
                                         "ActivateKeysAtStart=1\r\n");
     for (const KeyOptions options :
          {KeyOptions{true, false}, KeyOptions{false, true}, KeyOptions{false, false, true}}) {
@@ -80,7 +80,7 @@ TEST(SettingsFileTest, OptionLinesFollowTheSlotLinesOnlyWhenOnAndRoundTrip) {
 }
 
 TEST(SettingsFileTest, OnlyAWholeOptionLinePastTheTwelfthTurnsAnOptionOn) {
-    std::vector<std::string> lines = LinesOf(kDefaults);
+    std::vector<std::string> lines = LinesOf(kDefaultFile);
     lines[4] = "OnlyInWarcraftIII=1";  // a key line, whatever it says
     EXPECT_EQ(DecodeOptions(lines), KeyOptions{});
     for (const char* off : {"OnlyInWarcraftIII=0", "OnlyInWarcraftIII=1 ", "onlyinwarcraftiii=1",
@@ -89,7 +89,7 @@ TEST(SettingsFileTest, OnlyAWholeOptionLinePastTheTwelfthTurnsAnOptionOn) {
         lines.push_back(off);
         EXPECT_FALSE(DecodeOptions(lines).onlyInGame) << '"' << off << '"';
     }
-    lines = LinesOf(kDefaults + "Future=1\r\nPauseKeysWhileChatting=1\r\nOnlyInWarcraftIII=1\r\n");
+    lines = LinesOf(kDefaultFile + "Future=1\r\nPauseKeysWhileChatting=1\r\nOnlyInWarcraftIII=1\r\n");
     EXPECT_EQ(DecodeOptions(lines), (KeyOptions{true, true}));
     lines.push_back("OnlyInWarcraftIII=0");  // the last word counts
     EXPECT_EQ(DecodeOptions(lines), (KeyOptions{false, true}));
@@ -104,11 +104,11 @@ TEST(SettingsFileTest, RewritingTheOptionLinesLeavesTheSlotLinesAsTheyLieOnDisk)
 
     // Lines of a later version stay; the options' own lines are replaced.
     const std::string newer =
-        kDefaults + "OnlyInWarcraftIII=1\r\nFuture=7\nPauseKeysWhileChatting=1\r\n";
+        kDefaultFile + "OnlyInWarcraftIII=1\r\nFuture=7\nPauseKeysWhileChatting=1\r\n";
     EXPECT_EQ(WithOptionLines(newer, {false, true}),
-              kDefaults + "Future=7\r\nPauseKeysWhileChatting=1\r\n");
-    EXPECT_EQ(WithOptionLines(newer, {}), kDefaults + "Future=7\r\n");
-    EXPECT_EQ(WithOptionLines(kDefaults + "OnlyInWarcraftIII=1\r\n", {}), kDefaults);
+              kDefaultFile + "Future=7\r\nPauseKeysWhileChatting=1\r\n");
+    EXPECT_EQ(WithOptionLines(newer, {}), kDefaultFile + "Future=7\r\n");
+    EXPECT_EQ(WithOptionLines(kDefaultFile + "OnlyInWarcraftIII=1\r\n", {}), kDefaultFile);
 
     // A short file: empty lines up to the twelfth read as the missing ones did.
     const std::string shortFile = "Q\r\nE";

@@ -23,8 +23,6 @@
 
 namespace {
 
-const std::string kDefaults = "W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
-
 class WindowFlowTest : public ProgramWindowsTest {
 protected:
     static bool Shown(TCustomForm* form) { return IsWindowVisible(form->Handle()); }
@@ -49,7 +47,7 @@ TEST_F(WindowFlowTest, SavingTheDefaultsWritesTheThirtySixBytesAndArmsGoToMainfo
 
     Form2->FlatCheckBox3->SetChecked(false);
     Form2->Label15Click(nullptr);
-    std::string expected = kDefaults;
+    std::string expected = kDefaultSettings;
     expected[6 * 3 + 2 * 3] = '1';  // line 9: slot 3 without Shift
     EXPECT_EQ(ReadBytes(SettingsFilePath()), expected);
     EXPECT_EQ(Form2->Label15->Caption(), "Settings saved");
@@ -71,7 +69,7 @@ TEST_F(WindowFlowTest, SavingTheDefaultsWritesTheThirtySixBytesAndArmsGoToMainfo
 }
 
 TEST_F(WindowFlowTest, ARefusedSaveShowsOneMessageWindowAndChangesNothing) {
-    WriteBytes(SettingsFilePath(), kDefaults);
+    WriteBytes(SettingsFilePath(), kDefaultSettings);
     LoadSettingsAtStart();
     auto before = Buffer();
     Form2->Show();
@@ -83,7 +81,7 @@ TEST_F(WindowFlowTest, ARefusedSaveShowsOneMessageWindowAndChangesNothing) {
     EXPECT_FALSE(Form2->Enabled());
     EXPECT_FALSE(IsWindowEnabled(Form2->Handle()));
     EXPECT_EQ(Buffer(), before);
-    EXPECT_EQ(ReadBytes(SettingsFilePath()), kDefaults);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), kDefaultSettings);
     Form6->FlatButton1Click(nullptr);
     EXPECT_TRUE(Form2->Enabled());
     EXPECT_FALSE(Shown(Form6));
@@ -102,7 +100,7 @@ TEST_F(WindowFlowTest, ARefusedSaveShowsOneMessageWindowAndChangesNothing) {
     EXPECT_TRUE(Shown(Form6));
     SendMessageA(Form6->Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(Form2->Enabled());
-    EXPECT_EQ(ReadBytes(SettingsFilePath()), kDefaults);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), kDefaultSettings);
     EXPECT_EQ(Buffer(), before);
 }
 
@@ -120,14 +118,14 @@ TEST_F(WindowFlowTest, KeysLoadIntoTheEditsOnlyWhenTheSettingsAreOpenedFromTheMa
 }
 
 TEST_F(WindowFlowTest, ASaveThatCannotWriteRaisesTheGermanErrorAndLeavesTheDiskAlone) {
-    WriteBytes(SettingsFilePath(), kDefaults);
+    WriteBytes(SettingsFilePath(), kDefaultSettings);
     HANDLE holder = CreateFileW(SettingsFilePath().c_str(), GENERIC_READ, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     SetKeys({"A", "B", "C", "D", "E", "F"});
     EXPECT_THROW(Form2->Label15Click(nullptr), EFCreateError);
     CloseHandle(holder);
-    EXPECT_EQ(ReadBytes(SettingsFilePath()), kDefaults);
+    EXPECT_EQ(ReadBytes(SettingsFilePath()), kDefaultSettings);
     EXPECT_EQ(Form2->Label15->Caption(), "Save Settings");
     EXPECT_FALSE(Form2->MainformArmed());
     EXPECT_EQ(Buffer()[0], "A");  // the buffer was refilled before the write failed
@@ -261,7 +259,7 @@ TEST_F(WindowFlowTest, TheMainWindowLeadsToEveryOtherWindow) {
 }
 
 TEST_F(WindowFlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
-    WriteBytes(SettingsFilePath(), kDefaults);
+    WriteBytes(SettingsFilePath(), kDefaultSettings);
     LoadSettingsAtStart();
     for (void (TForm4::*item)(TObject*) : {&TForm4::ShowMainmenu1Click, &TForm4::ExitKitbag1Click}) {
         Form1->Image11Click(nullptr);
@@ -275,7 +273,7 @@ TEST_F(WindowFlowTest, BothNavigationItemsOfTheTrayMenuReleaseTheHotkeys) {
 // Settings open, tray "Show Mainmenu", "Activate Keys", then "Go to Mainform" on the
 // settings window still on screen and "Activate Keys" again, with slot 1 changed between.
 TEST_F(WindowFlowTest, ActivatingTwiceReleasesTheFirstActivationsKeys) {
-    WriteBytes(SettingsFilePath(), kDefaults);
+    WriteBytes(SettingsFilePath(), kDefaultSettings);
     LoadSettingsAtStart();
     const long start = HandleCounts::Live(HandleKind::Hotkey);
     Form1->Image9Click(nullptr);
@@ -311,7 +309,7 @@ BOOL WINAPI RecordUnregister(HWND window, int id) {
 // The forms go as at the end of the program: the main window's own handler releases the
 // keys while the window and its engine are whole.
 TEST_F(WindowFlowTest, EndingTheProgramReleasesTheHotkeysOnTheWholeMainWindow) {
-    WriteBytes(SettingsFilePath(), kDefaults);
+    WriteBytes(SettingsFilePath(), kDefaultSettings);
     LoadSettingsAtStart();
     const long start = HandleCounts::Live(HandleKind::Hotkey);
     Form1->Image11Click(nullptr);
@@ -335,7 +333,7 @@ TEST_F(WindowFlowTest, EndingTheProgramReleasesTheHotkeysOnTheWholeMainWindow) {
 // Under Wine the window manager may minimise the application window on its own; the
 // tray window must go with it, and "Hide window" must still leave nothing on screen.
 TEST_F(WindowFlowTest, TheTrayWindowGoesHoweverTheApplicationWindowIsMinimised) {
-    WriteBytes(SettingsFilePath(), kDefaults);
+    WriteBytes(SettingsFilePath(), kDefaultSettings);
     LoadSettingsAtStart();
     Form1->Show();
     Form1->Image11Click(nullptr);
