@@ -90,17 +90,21 @@ void TApplication::UnhookMainWindow(int id) {
 }
 
 void TApplication::ShowMainFormNow() {
+    if (mainForm_) ShowFirstFormNow(*mainForm_);
+}
+
+void TApplication::ShowFirstFormNow(TCustomForm& form) {
     // A program that starts in the tray shows no bare taskbar button either.
-    if (!handle_ || !mainForm_ || !ShowMainForm || mainFormShown_) return;
-    mainFormShown_ = true;
+    if (!handle_ || !ShowMainForm || firstFormShown_) return;
+    firstFormShown_ = true;
     ShowWindow(handle_, SW_SHOWNOACTIVATE);
-    mainForm_->Show();
-    RedrawWindow(mainForm_->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    form.Show();
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     // Wine copies a painted window to the display only when its thread looks for a
     // message and finds none; this asks for one that is never posted. Nothing is
     // dispatched: posted messages and timers wait for the loop.
     MSG none;
-    PeekMessageA(&none, mainForm_->Handle(), WM_NULL, WM_NULL, PM_NOREMOVE);
+    PeekMessageA(&none, form.Handle(), WM_NULL, WM_NULL, PM_NOREMOVE);
 }
 
 void TApplication::Run() {

@@ -35,6 +35,9 @@ public:
     // Shows the main form now and puts it on the screen painted, before the loop runs;
     // Run then leaves it as it is.
     void ShowMainFormNow();
+    // The same for a start whose first window is another form: it shows in the main
+    // form's place, and the main form stays hidden until something shows it.
+    void ShowFirstFormNow(TCustomForm& form);
     void Terminate();
     bool Terminated() const { return terminated_; }
     void Minimize();
@@ -45,6 +48,7 @@ public:
 
     HWND Handle() const { return handle_; }
     TCustomForm* MainForm() const { return mainForm_; }
+    // False for a start that shows no window, nor the taskbar button.
     bool ShowMainForm = true;
     std::string Title = "Kitbag";
 
@@ -77,7 +81,7 @@ private:
     TCustomForm* mainForm_ = nullptr;
     TControl* mouseControl_ = nullptr;
     bool terminated_ = false;
-    bool mainFormShown_ = false;
+    bool firstFormShown_ = false;
     std::vector<std::pair<int, THook>> hooks_;
     int nextHookId_ = 1;
 };

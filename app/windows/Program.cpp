@@ -47,12 +47,16 @@ void CreateProgramForms(TApplication& application) {
     application.CreateForm(Form1);
     const bool normalStart = Form1->Timer2->Enabled();
     const bool inTheTray = normalStart && StartsInTheTray();
-    // On a normal start the player sees the main window while the others are made. A
-    // first run replaces it at once by the settings window, so it waits as before; a start
-    // in the tray shows none.
+    // On a normal start the player sees the main window while the others are made; a
+    // first run shows the settings window in its place, and a start in the tray shows none.
     if (inTheTray) application.ShowMainForm = false;
     if (normalStart && !inTheTray) application.ShowMainFormNow();
     application.CreateForm(Form2);
+    if (!normalStart) {
+        // What the main window's timer would do 10 ms into the loop, done before it shows.
+        Form1->Timer1->SetEnabled(false);
+        application.ShowFirstFormNow(*Form2);
+    }
     application.CreateForm(Form3);
     application.CreateForm(Form4);
     application.CreateForm(Form5);

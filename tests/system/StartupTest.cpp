@@ -29,6 +29,8 @@ TEST(StartupTest, AFirstRunReplacesTheMainWindowByTheSettingsWindow) {
     KitbagProcess kitbag(folder.Path());
     ASSERT_TRUE(WaitFor([&] { return kitbag.Visible(L"TForm2"); }));
     EXPECT_FALSE(kitbag.Visible(L"TForm1"));
+    // The settings window shows first; the others follow, hidden.
+    ASSERT_TRUE(WaitFor([&] { return kitbag.Form(L"TForm7") != nullptr; }));
     for (const wchar_t* other : {L"TForm3", L"TForm4", L"TForm5", L"TForm6", L"TForm7"}) {
         EXPECT_NE(kitbag.Form(other), nullptr);
         EXPECT_FALSE(kitbag.Visible(other));

@@ -14,6 +14,9 @@ protected:
     void SetUp() override {
         DeleteFileW(SettingsFilePath().c_str());
         application.Initialize();
+        // No window shows by itself, not even the settings window of this first run:
+        // each test shows what it needs.
+        application.ShowMainForm = false;
         CreateProgramForms(application);
     }
     void TearDown() override { DeleteFileW(SettingsFilePath().c_str()); }

@@ -19,11 +19,15 @@
 
 namespace {
 
-// What the main window looked like when the settings window was about to be created.
-struct SeenAtSecondForm {
-    bool seen = false, mainVisible = false, mainPaintPending = true, mainPicturesDecoded = false;
+// What the first window looked like when the next was about to be created: the main
+// window before the settings window, or on a first run the settings window before the
+// line-buffer window.
+struct SeenAtNextForm {
+    std::string nextClass = "TForm2";
+    bool seen = false, mainVisible = false, firstVisible = false, firstPaintPending = true,
+         mainPicturesDecoded = false;
 };
-SeenAtSecondForm* watching = nullptr;
+SeenAtNextForm* watching = nullptr;
 
 bool PaintPending(HWND window) {
     bool pending = GetUpdateRect(window, nullptr, FALSE);
@@ -38,11 +42,12 @@ LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
     char name[32] = {};
     if (code == HCBT_CREATEWND && watching && !watching->seen &&
         GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof(name)) &&
-        std::string(name) == "TForm2") {
+        name == watching->nextClass) {
         watching->seen = true;
-        HWND main = Form1->Handle();
-        watching->mainVisible = IsWindowVisible(main);
-        watching->mainPaintPending = PaintPending(main);
+        HWND first = (watching->nextClass == "TForm2" ? static_cast<TCustomForm*>(Form1) : Form2)->Handle();
+        watching->mainVisible = IsWindowVisible(Form1->Handle());
+        watching->firstVisible = IsWindowVisible(first);
+        watching->firstPaintPending = PaintPending(first);
         watching->mainPicturesDecoded = true;
         for (const char* image : {"Image1", "Image13", "Image3", "Image9", "Image11", "Image20"})
             watching->mainPicturesDecoded &= ComponentAs<TImage>(*Form1, image).PictureDecoded();
@@ -65,7 +70,7 @@ protected:
     }
     void TearDown() override { DeleteFileW(SettingsFilePath().c_str()); }
 
-    SeenAtSecondForm seen;
+    SeenAtNextForm seen;
     TApplication application;
 };
 
@@ -73,7 +78,7 @@ TEST_F(StartOrderTest, ANormalStartShowsTheMainWindowPaintedBeforeTheOthersAndDe
     Start("W\r\nE\r\nD\r\nS\r\nC\r\nX\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n");  // slot 3 without Shift
     ASSERT_TRUE(seen.seen);
     EXPECT_TRUE(seen.mainVisible);
-    EXPECT_FALSE(seen.mainPaintPending);
+    EXPECT_FALSE(seen.firstPaintPending);
     EXPECT_TRUE(seen.mainPicturesDecoded);
     // The settings window exists but was never shown: its own pictures wait, and the
     // background it shares with the main window is the main window's bitmap.
@@ -110,11 +115,18 @@ TEST_F(StartOrderTest, AStartThatActivatesTheKeysShowsNoWindow) {
         EXPECT_FALSE(IsWindowVisible(window));
 }
 
-TEST_F(StartOrderTest, AFirstRunShowsNoWindowBeforeAllExist) {
+TEST_F(StartOrderTest, AFirstRunShowsTheSettingsWindowPaintedBeforeTheOthersAndNeverTheMainWindow) {
+    seen.nextClass = "TForm3";
     Start("");
     ASSERT_TRUE(seen.seen);
+    EXPECT_TRUE(seen.firstVisible);
+    EXPECT_FALSE(seen.firstPaintPending);
     EXPECT_FALSE(seen.mainVisible);
+    EXPECT_TRUE(IsWindowVisible(application.Handle()));  // its taskbar button
+    EXPECT_FALSE(Form1->Timer1->Enabled());
+    application.ShowMainFormNow();  // as the message loop's start does
     EXPECT_FALSE(IsWindowVisible(Form1->Handle()));
+    EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
 }
 
 }  // namespace
