@@ -46,7 +46,6 @@ namespace platform {
       (lpPrevWndFunc, hWnd, Msg, wParam, lParam))
 
 #define KITBAG_CALLS_NOTIFICATION_AREA(X)                                                  \
-    X(BOOL, Shell_NotifyIconA, (DWORD dwMessage, PNOTIFYICONDATAA lpData), (dwMessage, lpData)) \
     X(UINT, RegisterWindowMessageA, (LPCSTR lpString), (lpString))
 
 #define KITBAG_CALLS_WINDOW_AND_FOCUS(X)                                                   \
@@ -155,9 +154,7 @@ namespace platform {
       (pRawInputDevices, uiNumDevices, cbSize))                                            \
     X(UINT, GetRawInputData, (HRAWINPUT hRawInput, UINT uiCommand, LPVOID pData,           \
                               PUINT pcbSize, UINT cbSizeHeader),                           \
-      (hRawInput, uiCommand, pData, pcbSize, cbSizeHeader))                                \
-    X(BOOL, WTSRegisterSessionNotification, (HWND hWnd, DWORD dwFlags), (hWnd, dwFlags))   \
-    X(BOOL, WTSUnRegisterSessionNotification, (HWND hWnd), (hWnd))
+      (hRawInput, uiCommand, pData, pcbSize, cbSizeHeader))
 
 // The value under the user's Run key that starts Kitbag with Windows.
 #define KITBAG_CALLS_REGISTRY(X)                                                           \
@@ -170,7 +167,17 @@ namespace platform {
     X(LSTATUS, RegDeleteKeyValueW, (HKEY hKey, LPCWSTR lpSubKey, LPCWSTR lpValueName),     \
       (hKey, lpSubKey, lpValueName))
 
-#define KITBAG_PLATFORM_CALLS(X)                                                           \
+// Calls into libraries the main window does not need: the tray icon's, and the session
+// reports'. The system's table loads each library at its first call (once the main window
+// is on screen), so a start does not wait for it; a library that cannot be loaded makes
+// its calls fail.
+#define KITBAG_CALLS_LOADED_AT_FIRST_CALL(X)                                               \
+    X(BOOL, Shell_NotifyIconA, (DWORD dwMessage, PNOTIFYICONDATAA lpData), (dwMessage, lpData)) \
+    X(BOOL, WTSRegisterSessionNotification, (HWND hWnd, DWORD dwFlags), (hWnd, dwFlags))   \
+    X(BOOL, WTSUnRegisterSessionNotification, (HWND hWnd), (hWnd))
+
+// The calls into libraries the program imports.
+#define KITBAG_CALLS_LOADED_AT_START(X)                                                    \
     KITBAG_CALLS_HOTKEYS(X)                                                                \
     KITBAG_CALLS_SYNTHESISED_KEYS(X)                                                       \
     KITBAG_CALLS_WINDOW_SHAPE(X)                                                           \
@@ -188,6 +195,11 @@ namespace platform {
     KITBAG_CALLS_KEYBOARD_HOOK(X)                                                          \
     KITBAG_CALLS_SYSTEM_REPORTS(X)                                                         \
     KITBAG_CALLS_REGISTRY(X)
+
+// Every call, in the order of the system's table.
+#define KITBAG_PLATFORM_CALLS(X)                                                           \
+    KITBAG_CALLS_LOADED_AT_START(X)                                                        \
+    KITBAG_CALLS_LOADED_AT_FIRST_CALL(X)
 
 // One pointer per call; the system's table points at the real functions.
 struct Calls {
