@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "Label.h"
-#include "Menus.h"
 #include "Reader.h"
 #include "StandardClasses.h"
 #include "TestSupport.h"
@@ -109,37 +107,6 @@ TEST_F(ReaderTest, RefusesWhatItDoesNotKnow) {
     } catch (const EReadError& error) {
         EXPECT_NE(std::string(error.what()).find("Colour"), std::string::npos);
     }
-}
-
-}  // namespace
-
-namespace {
-
-TEST(ControlProperties, HintsHelpAndAPopupMenuByNameAreKept) {
-    RegisterStandardClasses();
-    TApplication application;
-    application.Initialize();
-    TestForm form(&application, R"(
-object Described: TTestForm
-  object Label1: TLabel
-    Hint = 'Not shown'
-    ShowHint = True
-    ParentShowHint = False
-    HelpType = htKeyword
-    HelpKeyword = 'slots'
-    HelpContext = 7
-    PopupMenu = Menu1
-  end
-  object Menu1: TPopupMenu
-  end
-end)");
-    auto& label = ComponentAs<TLabel>(form, "Label1");
-    EXPECT_EQ(label.Hint, "Not shown");
-    EXPECT_TRUE(label.ShowHint);
-    EXPECT_EQ(label.HelpType, 1);
-    EXPECT_EQ(label.PopupMenu, &ComponentAs<TPopupMenu>(form, "Menu1"));
-    delete &ComponentAs<TPopupMenu>(form, "Menu1");
-    EXPECT_EQ(label.PopupMenu, nullptr);  // a freed menu is forgotten
 }
 
 }  // namespace
