@@ -9,6 +9,7 @@
 #include "Menus.h"
 #include "Platform.h"
 #include "Reader.h"
+#include "ShiftState.h"
 #include "TrayWindow.h"
 
 // ---- construction and destruction
@@ -218,10 +219,11 @@ void TTrayIcon::HandleNotification(UINT notification) {
         return pos;
     };
     bool classic = notifyStyle_ == TNotifyStyle::nsClassic;
+    // The shell's process posts these, so this thread's key state is not in step with them.
     switch (notification) {
         case WM_MOUSEMOVE: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             if (wantEnterExitEvents_ && pointerOutside_) {
                 DoMouseEnter();
@@ -233,7 +235,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
         }
         case WM_LBUTTONDOWN: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             if (OnDblClick) {
                 singleClickTimer_->SetInterval(platform::GetDoubleClickTime());
@@ -246,7 +248,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
         }
         case WM_LBUTTONUP: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             if (buttonDown_) clickDue_ = true;
             if (buttonDown_ && !singleClickTimer_->Enabled()) {
@@ -267,7 +269,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
             return;
         case WM_RBUTTONDOWN: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             DoMouseDown(TMouseButton::mbRight, TShiftState(keys | ssRight), pos.x, pos.y);
             PopupAtCursor();
@@ -279,7 +281,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
         case NIN_KEYSELECT: {
             bool classicUp = notification == WM_RBUTTONUP;
             if (!Enabled || classic != classicUp) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             DoMouseUp(TMouseButton::mbRight, TShiftState(keys | ssRight), pos.x, pos.y);
             return;
@@ -287,7 +289,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
         case WM_MBUTTONDOWN:
         case WM_MBUTTONUP: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             TShiftState shift = TShiftState(keys | ssMiddle);
             if (notification == WM_MBUTTONDOWN)

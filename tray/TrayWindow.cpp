@@ -93,14 +93,6 @@ DWORD CommonControlsVersion() {
 
 UINT TaskbarCreatedMessage() { return TaskbarMessage(); }
 
-TShiftState CurrentShiftState() {
-    TShiftState shift = 0;
-    if (platform::GetAsyncKeyState(VK_SHIFT) < 0) shift |= ssShift;
-    if (platform::GetAsyncKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
-    if (platform::GetAsyncKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
-
 // ---- the table entry and the application hook
 
 TrayIconEntry::TrayIconEntry(TTrayIcon* icon) {

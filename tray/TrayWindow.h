@@ -8,7 +8,6 @@
 #include <functional>
 #include <unordered_map>
 
-#include "Types.h"
 #include "UtilityWindow.h"
 
 class TApplication;
@@ -38,8 +37,6 @@ TTrayIconHandler* TrayWindow();
 DWORD CommonControlsVersion();
 // The message number the shell broadcasts when its taskbar is created; 0 if unknown.
 UINT TaskbarCreatedMessage();
-// Shift, Ctrl and Alt as they are down now.
-TShiftState CurrentShiftState();
 
 // A component's entry in the shared window's table, holding its share of the window:
 // when it goes, neither the entry nor the share stays behind.
