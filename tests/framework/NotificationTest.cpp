@@ -6,6 +6,7 @@
 
 #include "Label.h"
 #include "Reader.h"
+#include "Screen.h"
 #include "StandardClasses.h"
 #include "TestSupport.h"
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "Label.h"
+#include "Menus.h"
 #include "Reader.h"
 #include "StandardClasses.h"
 #include "TestSupport.h"
