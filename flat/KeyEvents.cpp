@@ -1,16 +1,8 @@
 #include "KeyEvents.h"
 
-#include <windows.h>
-
 #include <cstdint>
 
-TShiftState KeyboardShiftState() {
-    TShiftState shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
+#include "ShiftState.h"
 
 bool FireKeyEvent(TObject* sender, TMessage& message, const TKeyEvent& event) {
     if (!event) return true;

@@ -5,8 +5,6 @@
 #include "Messages.h"
 #include "Types.h"
 
-// Shift, Ctrl and Alt as the keyboard holds them now.
-TShiftState KeyboardShiftState();
 // For WM_KEYDOWN, WM_KEYUP and their system forms. False: the handler swallowed the key.
 bool FireKeyEvent(TObject* sender, TMessage& message, const TKeyEvent& event);
 // For WM_CHAR. False: the handler swallowed the character.

@@ -7,6 +7,7 @@
 #include "HandleCounts.h"
 #include "Menus.h"
 #include "Screen.h"
+#include "ShiftState.h"
 #include "TextConversion.h"
 #include "WindowClass.h"
 
@@ -140,13 +141,14 @@ void TApplication::ProcessMessages() {
 
 bool TApplication::IsTabKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
-    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    TShiftState shift = KeyboardShiftState();
+    if (shift & (ssCtrl | ssAlt)) return false;
     TWinControl* control = FindOwningControl(msg.hwnd);
     if (!control) return false;
     TCustomForm* form = control->ParentForm();
     if (!form) return false;
     TWinControl* focused = TWinControl::FromHandle(GetFocus());
-    form->SelectNext(focused, GetKeyState(VK_SHIFT) >= 0);
+    form->SelectNext(focused, !(shift & ssShift));
     return true;
 }
 

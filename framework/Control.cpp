@@ -8,18 +8,8 @@
 #include "Form.h"
 #include "Menus.h"
 #include "Reader.h"
+#include "ShiftState.h"
 #include "WinControl.h"
-
-TShiftState MouseShiftState(WPARAM keys) {
-    TShiftState shift = 0;
-    if (keys & MK_SHIFT) shift |= ssShift;
-    if (keys & MK_CONTROL) shift |= ssCtrl;
-    if (keys & MK_LBUTTON) shift |= ssLeft;
-    if (keys & MK_RBUTTON) shift |= ssRight;
-    if (keys & MK_MBUTTON) shift |= ssMiddle;
-    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
 
 POINT MessagePoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 

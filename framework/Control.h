@@ -149,6 +149,4 @@ private:
     TCursor cursor_ = crDefault;
 };
 
-// Key and button state of a mouse message as a shift state.
-TShiftState MouseShiftState(WPARAM keys);
 POINT MessagePoint(LPARAM lParam);

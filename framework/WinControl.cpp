@@ -28,6 +28,8 @@ void RegisterOwnClass(const TCreateParams& params) {
 }
 }  // namespace
 
+// ---- the window
+
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
@@ -106,6 +108,26 @@ void TWinControl::DestroyHandle() {
     DestroyWindow(handle_);
     handle_ = nullptr;
 }
+
+void TWinControl::Attach(HWND window) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    // The property marks the window as ours for lookups of any window handle.
+    SetPropA(window, kObjectProperty, this);
+}
+
+void TWinControl::HandleNcDestroy(TMessage& message) {
+    HWND window = handle_;
+    DefaultHandler(message);
+    RemovePropA(window, kObjectProperty);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (defaultProc_ != &DefWindowProcA)
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+    handle_ = nullptr;
+    captureControl_ = nullptr;
+    HandleCounts::Released(HandleKind::Window);
+}
+
+// ---- messages
 
 LRESULT CALLBACK TWinControl::StandardWndProc(HWND window, UINT msg, WPARAM wParam,
                                               LPARAM lParam) {
@@ -237,6 +259,8 @@ void TWinControl::NotifyChildren(UINT msg) {
     for (TControl* control : std::vector<TControl*>(controls_)) control->Perform(msg);
 }
 
+// ---- painting
+
 HBRUSH TWinControl::BackgroundBrush() {
     if (!backgroundBrush_ || backgroundBrushColor_ != Color()) {
         backgroundBrush_ = SolidBrush(ColorToRGB(Color()));
@@ -292,6 +316,8 @@ void TWinControl::PaintBackgroundAndControls(HDC dc, const RECT& area) {
         control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     }
 }
+
+// ---- mouse and capture
 
 void TWinControl::HandleSetCursor(TMessage& message) {
     if (reinterpret_cast<HWND>(message.WParam) == handle_ && LOWORD(message.LParam) == HTCLIENT) {
@@ -350,6 +376,16 @@ void TWinControl::SetMouseCapture(bool value) {
         ReleaseCapture();
 }
 
+void TWinControl::HandleCaptureChanged(TMessage& message) {
+    // Taking the capture again keeps it here (a system control does so on its press).
+    if (reinterpret_cast<HWND>(message.LParam) == handle_ || !(ControlState & csLButtonDown))
+        return;
+    ControlState &= ~(csLButtonDown | csClicked);
+    MouseCaptureLost();
+}
+
+// ---- focus and tab order
+
 void TWinControl::HandleFocus(TMessage& message, bool gained) {
     DefaultHandler(message);
     if (gained) {
@@ -360,75 +396,12 @@ void TWinControl::HandleFocus(TMessage& message, bool gained) {
     }
 }
 
-void TWinControl::HandleCaptureChanged(TMessage& message) {
-    // Taking the capture again keeps it here (a system control does so on its press).
-    if (reinterpret_cast<HWND>(message.LParam) == handle_ || !(ControlState & csLButtonDown))
-        return;
-    ControlState &= ~(csLButtonDown | csClicked);
-    MouseCaptureLost();
-}
-
 void TWinControl::DoEnter() {
     if (OnEnter) OnEnter(this);
 }
 
 void TWinControl::DoExit() {
     if (OnExit) OnExit(this);
-}
-
-void TWinControl::Attach(HWND window) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    // The property marks the window as ours for lookups of any window handle.
-    SetPropA(window, kObjectProperty, this);
-}
-
-void TWinControl::HandleNcDestroy(TMessage& message) {
-    HWND window = handle_;
-    DefaultHandler(message);
-    RemovePropA(window, kObjectProperty);
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    if (defaultProc_ != &DefWindowProcA)
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
-    handle_ = nullptr;
-    captureControl_ = nullptr;
-    HandleCounts::Released(HandleKind::Window);
-}
-
-void TWinControl::HandleWindowMoved() {
-    if (!handle_) return;
-    RECT window;
-    GetWindowRect(handle_, &window);
-    if (HWND parent = GetParent(handle_); parent && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
-    TControl::SetBounds(window.left, window.top, window.right - window.left,
-                        window.bottom - window.top);
-}
-
-void TWinControl::InsertControl(TControl* control) {
-    controls_.push_back(control);
-    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->tabOrder_ < 0) {
-        int siblings = 0;
-        for (TControl* other : controls_)
-            if (other != control && other->HasWindow()) ++siblings;
-        windowed->tabOrder_ = siblings;
-    }
-}
-
-void TWinControl::RemoveControl(TControl* control) {
-    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
-    if (captureControl_ == control) SetCaptureControl(nullptr);
-}
-
-void TWinControl::SetParent(TWinControl* parent) {
-    if (parent == parent_) return;
-    if (handle_ && !parent) DestroyHandle();
-    TControl::SetParent(parent);
-    if (parent_ && parent_->handle_) {
-        if (handle_)
-            ::SetParent(handle_, parent_->handle_);
-        else
-            CreateWnd();
-    }
 }
 
 void TWinControl::SetTabOrder(int value) { tabOrder_ = value; }
@@ -465,6 +438,47 @@ void TWinControl::TabList(std::vector<TWinControl*>& list) {
         list.push_back(child);
         child->TabList(list);
     }
+}
+
+// ---- children
+
+void TWinControl::InsertControl(TControl* control) {
+    controls_.push_back(control);
+    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->tabOrder_ < 0) {
+        int siblings = 0;
+        for (TControl* other : controls_)
+            if (other != control && other->HasWindow()) ++siblings;
+        windowed->tabOrder_ = siblings;
+    }
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+    if (captureControl_ == control) SetCaptureControl(nullptr);
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+    if (parent == parent_) return;
+    if (handle_ && !parent) DestroyHandle();
+    TControl::SetParent(parent);
+    if (parent_ && parent_->handle_) {
+        if (handle_)
+            ::SetParent(handle_, parent_->handle_);
+        else
+            CreateWnd();
+    }
+}
+
+// ---- bounds, text and repainting
+
+void TWinControl::HandleWindowMoved() {
+    if (!handle_) return;
+    RECT window;
+    GetWindowRect(handle_, &window);
+    if (HWND parent = GetParent(handle_); parent && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
+    TControl::SetBounds(window.left, window.top, window.right - window.left,
+                        window.bottom - window.top);
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
@@ -526,6 +540,8 @@ void TWinControl::InvalidateArea(const RECT& area, bool erase) {
 }
 
 void TWinControl::FontChanged() { Perform(CM_FONTCHANGED); }
+
+// ---- description
 
 bool TWinControl::SetProperty(const std::string& name, const TPropValue& value, TReader& reader) {
     if (name == "TabOrder") SetTabOrder(value.AsInteger());

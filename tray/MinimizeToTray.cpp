@@ -5,6 +5,7 @@
 #include "Form.h"
 #include "Platform.h"
 #include "TrayIcon.h"
+#include "TrayWindow.h"
 
 HWND TTrayIcon::OwnerWindow() const {
     auto* owner = dynamic_cast<TWinControl*>(Owner());

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 #include "Application.h"
 #include "Form.h"
@@ -10,136 +9,18 @@
 #include "Menus.h"
 #include "Platform.h"
 #include "Reader.h"
-
-namespace {
-
-std::unique_ptr<TTrayIconHandler>& SharedTrayHandler() {
-    static std::unique_ptr<TTrayIconHandler> handler;
-    return handler;
-}
-
-DWORD& VersionCache() {
-    static DWORD cache = 0;
-    return cache;
-}
-
-UINT& TaskbarMessage() {
-    static UINT message = 0;
-    return message;
-}
-
-// Once per process, before the first icon: whether the shell will announce a new taskbar.
-void InitialiseOnce() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    if (LONG(CommonControlsVersion()) >= 0x40047)
-        TaskbarMessage() = platform::RegisterWindowMessageA("TaskbarCreated");
-}
-
-}  // namespace
-
-// ---- the shared window
-
-TTrayIconHandler::TTrayIconHandler()
-    : window_([this](TMessage& message) { HandleTrayMessage(message); }) {}
-
-void TTrayIconHandler::HandleTrayMessage(TMessage& message) {
-    switch (message.Msg) {
-        case TrayCallbackMessage: {
-            auto found = Icons.find(UINT(message.WParam));
-            if (found != Icons.end()) found->second->HandleNotification(UINT(message.LParam));
-            return;
-        }
-        // Neither a close request nor the end of the session may take the window away.
-        case WM_DESTROY:
-        case WM_CLOSE:
-        case WM_QUERYENDSESSION:
-        case WM_QUIT:
-        case WM_ENDSESSION:
-        case WM_NCDESTROY: message.Result = 1; return;
-        default:
-            message.Result =
-                platform::DefWindowProcA(Window(), message.Msg, message.WParam, message.LParam);
-    }
-}
-
-TTrayIconHandler* TrayWindow() { return SharedTrayHandler().get(); }
-
-void AcquireTrayWindow() {
-    InitialiseOnce();
-    if (!SharedTrayHandler()) SharedTrayHandler() = std::make_unique<TTrayIconHandler>();
-    ++SharedTrayHandler()->UserCount;
-}
-
-void ReleaseTrayWindow() {
-    auto& handler = SharedTrayHandler();
-    if (!handler) return;
-    if (handler->UserCount > 0) --handler->UserCount;
-    if (handler->UserCount == 0) handler.reset();
-}
-
-DWORD CommonControlsVersion() {
-    DWORD& cache = VersionCache();
-    if (cache) return cache;
-    DWORD ignored = 0;
-    DWORD size = platform::GetFileVersionInfoSizeA("comctl32.dll", &ignored);
-    if (!size) return cache;
-    std::vector<char> buffer(size);
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (platform::GetFileVersionInfoA("comctl32.dll", 0, size, buffer.data()) &&
-        platform::VerQueryValueA(buffer.data(), "\\", reinterpret_cast<LPVOID*>(&info), &length) &&
-        info)
-        cache = info->dwFileVersionMS;
-    return cache;
-}
-
-UINT TaskbarCreatedMessage() { return TaskbarMessage(); }
-
-TShiftState CurrentShiftState() {
-    TShiftState shift = 0;
-    if (platform::GetAsyncKeyState(VK_SHIFT) < 0) shift |= ssShift;
-    if (platform::GetAsyncKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
-    if (platform::GetAsyncKeyState(VK_MENU) < 0) shift |= ssAlt;
-    return shift;
-}
+#include "ShiftState.h"
+#include "TrayWindow.h"
 
 // ---- construction and destruction
 
-TrayIconEntry::TrayIconEntry(TTrayIcon* icon) {
-    AcquireTrayWindow();
-    TTrayIconHandler& handler = *TrayWindow();
-    UINT id = handler.NextIconId;
-    while (id == 0 || handler.Icons.count(id)) ++id;
-    try {
-        handler.Icons.emplace(id, icon);
-    } catch (...) {
-        ReleaseTrayWindow();
-        throw;
-    }
-    handler.NextIconId = id + 1;
-    id_ = id;
-}
-
-TrayIconEntry::~TrayIconEntry() {
-    if (TrayWindow()) TrayWindow()->Icons.erase(id_);
-    ReleaseTrayWindow();
-}
-
-ApplicationHook::ApplicationHook(TApplication& application, std::function<bool(TMessage&)> hook)
-    : application_(&application), id_(application.HookMainWindow(std::move(hook))) {}
-
-ApplicationHook::~ApplicationHook() {
-    if (Application == application_) application_->UnhookMainWindow(id_);
-}
-
-TTrayIcon::TTrayIcon(TComponent* owner) : TComponent(owner), trayEntry_(this) {
+TTrayIcon::TTrayIcon(TComponent* owner)
+    : TComponent(owner), trayEntry_(std::make_unique<TrayIconEntry>(this)) {
     icon_.OnChange = [this] { ModifyTrayIcon(); };
     notifyData_ = {};
     notifyData_.cbSize = NOTIFYICONDATAA_V2_SIZE;
     notifyData_.hWnd = TrayWindow()->Window();
-    notifyData_.uID = trayEntry_.Id();
+    notifyData_.uID = trayEntry_->Id();
     notifyData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     notifyData_.uCallbackMessage = TrayCallbackMessage;
     iconCycleTimer_ = TMessageTimer::CreateWithHandler(1000, [this](TObject* s) { IconCycleTick(s); });
@@ -338,10 +219,11 @@ void TTrayIcon::HandleNotification(UINT notification) {
         return pos;
     };
     bool classic = notifyStyle_ == TNotifyStyle::nsClassic;
+    // The shell's process posts these, so this thread's key state is not in step with them.
     switch (notification) {
         case WM_MOUSEMOVE: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             if (wantEnterExitEvents_ && pointerOutside_) {
                 DoMouseEnter();
@@ -353,7 +235,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
         }
         case WM_LBUTTONDOWN: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             if (OnDblClick) {
                 singleClickTimer_->SetInterval(platform::GetDoubleClickTime());
@@ -366,7 +248,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
         }
         case WM_LBUTTONUP: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             if (buttonDown_) clickDue_ = true;
             if (buttonDown_ && !singleClickTimer_->Enabled()) {
@@ -387,7 +269,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
             return;
         case WM_RBUTTONDOWN: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             DoMouseDown(TMouseButton::mbRight, TShiftState(keys | ssRight), pos.x, pos.y);
             PopupAtCursor();
@@ -399,7 +281,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
         case NIN_KEYSELECT: {
             bool classicUp = notification == WM_RBUTTONUP;
             if (!Enabled || classic != classicUp) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             DoMouseUp(TMouseButton::mbRight, TShiftState(keys | ssRight), pos.x, pos.y);
             return;
@@ -407,7 +289,7 @@ void TTrayIcon::HandleNotification(UINT notification) {
         case WM_MBUTTONDOWN:
         case WM_MBUTTONUP: {
             if (!Enabled) return;
-            TShiftState keys = CurrentShiftState();
+            TShiftState keys = KeyboardShiftState(ShiftStateAt::Now);
             POINT pos = at();
             TShiftState shift = TShiftState(keys | ssMiddle);
             if (notification == WM_MBUTTONDOWN)

@@ -7,78 +7,22 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <functional>
 #include <memory>
-#include <unordered_map>
 
 #include "Component.h"
 #include "Icon.h"
 #include "MessageTimer.h"
 #include "TrayEvents.h"
-#include "UtilityWindow.h"
 #include "WindowProcHook.h"
 
-class TApplication;
+// The shared notification window's side (TrayWindow.h).
+class ApplicationHook;
+class TrayIconEntry;
+
 class TCustomImageList;
 class TPopupMenu;
-class TTrayIcon;
-
-constexpr UINT TrayCallbackMessage = 0x0800;
 
 enum class TNotifyStyle : unsigned char { nsClassic = 0, nsVersion3 = 1 };
-
-// The one hidden window that receives the notifications of every tray icon.
-class TTrayIconHandler {
-public:
-    TTrayIconHandler();
-    HWND Window() const { return window_.Handle(); }
-    unsigned UserCount = 0;
-    // The shell's 32-bit identifiers, mapped back to their live components.
-    std::unordered_map<UINT, TTrayIcon*> Icons;
-    UINT NextIconId = 1;
-
-private:
-    void HandleTrayMessage(TMessage& message);
-
-    UtilityWindow window_;
-};
-
-void AcquireTrayWindow();
-void ReleaseTrayWindow();
-TTrayIconHandler* TrayWindow();
-// The version of comctl32.dll, major in the high word; 0 when it cannot be read.
-DWORD CommonControlsVersion();
-// The message number the shell broadcasts when its taskbar is created; 0 if unknown.
-UINT TaskbarCreatedMessage();
-// Shift, Ctrl and Alt as they are down now.
-TShiftState CurrentShiftState();
-
-// A component's entry in the shared window's table, holding its share of the window:
-// when it goes, neither the entry nor the share stays behind.
-class TrayIconEntry {
-public:
-    explicit TrayIconEntry(TTrayIcon* icon);
-    ~TrayIconEntry();
-    TrayIconEntry(const TrayIconEntry&) = delete;
-    TrayIconEntry& operator=(const TrayIconEntry&) = delete;
-    UINT Id() const { return id_; }
-
-private:
-    UINT id_ = 0;
-};
-
-// A hook on the application window for as long as this and the application live.
-class ApplicationHook {
-public:
-    ApplicationHook(TApplication& application, std::function<bool(TMessage&)> hook);
-    ~ApplicationHook();
-    ApplicationHook(const ApplicationHook&) = delete;
-    ApplicationHook& operator=(const ApplicationHook&) = delete;
-
-private:
-    TApplication* application_;
-    int id_;
-};
 
 class TTrayIcon : public TComponent {
 public:
@@ -176,7 +120,7 @@ private:
 
     // Like the hooks and timers below, it undoes itself, so a construction that fails
     // half-way leaves nothing behind.
-    TrayIconEntry trayEntry_;
+    std::unique_ptr<TrayIconEntry> trayEntry_;
     TIcon icon_;
     bool iconVisible_ = false;
     std::string hint_;

@@ -112,34 +112,3 @@ TEST_F(ReaderTest, RefusesWhatItDoesNotKnow) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST(ControlProperties, HintsHelpAndAPopupMenuByNameAreKept) {
-    RegisterStandardClasses();
-    TApplication application;
-    application.Initialize();
-    TestForm form(&application, R"(
-object Described: TTestForm
-  object Label1: TLabel
-    Hint = 'Not shown'
-    ShowHint = True
-    ParentShowHint = False
-    HelpType = htKeyword
-    HelpKeyword = 'slots'
-    HelpContext = 7
-    PopupMenu = Menu1
-  end
-  object Menu1: TPopupMenu
-  end
-end)");
-    auto& label = ComponentAs<TLabel>(form, "Label1");
-    EXPECT_EQ(label.Hint, "Not shown");
-    EXPECT_TRUE(label.ShowHint);
-    EXPECT_EQ(label.HelpType, 1);
-    EXPECT_EQ(label.PopupMenu, &ComponentAs<TPopupMenu>(form, "Menu1"));
-    delete &ComponentAs<TPopupMenu>(form, "Menu1");
-    EXPECT_EQ(label.PopupMenu, nullptr);  // a freed menu is forgotten
-}
-
-}  // namespace

@@ -1,6 +1,7 @@
 #include "TrayMenuDriver.h"
 
 #include "TrayIcon.h"
+#include "TrayWindow.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "StandardClasses.h"
 #include "TestSupport.h"
 #include "TrayIcon.h"
+#include "TrayWindow.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 namespace {
 
-TEST(AdvColorAmountTest, EveryFlatControlRefusesAnAmountOutsideZeroToHundred) {
+TEST(AdvColorAmountsTest, EveryFlatControlRefusesAnAmountOutsideZeroToHundred) {
     TApplication application;
     RegisterClass<TFlatButton>("TFlatButton");
     RegisterClass<TFlatCheckBox>("TFlatCheckBox");
