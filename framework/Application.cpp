@@ -98,7 +98,6 @@ void TApplication::ShowFirstFormNow(TCustomForm& form) {
     // A program that starts in the tray shows no bare taskbar button either.
     if (!handle_ || !ShowMainForm || firstFormShown_) return;
     firstFormShown_ = true;
-    ShowWindow(handle_, SW_SHOWNOACTIVATE);
     form.Show();
     RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     // Wine copies a painted window to the display only when its thread looks for a
@@ -106,6 +105,8 @@ void TApplication::ShowFirstFormNow(TCustomForm& form) {
     // dispatched: posted messages and timers wait for the loop.
     MSG none;
     PeekMessageA(&none, form.Handle(), WM_NULL, WM_NULL, PM_NOREMOVE);
+    // The taskbar button after the window: the player sees the window first.
+    ShowWindow(handle_, SW_SHOWNOACTIVATE);
 }
 
 void TApplication::Run() {
