@@ -215,11 +215,13 @@ HWND OpenTrayMenu() {
     RECT rect;
     GetClientRect(icon, &rect);
     HWND menu = nullptr;
-    for (int attempt = 0; attempt < 3 && !menu; ++attempt) {
+    // A menu opens within a few hundred milliseconds; a click lost while Wine's tray is
+    // still settling is clicked again soon instead of waited for.
+    for (int attempt = 0; attempt < 4 && !menu; ++attempt) {
         WaitFor([] { return GetTickCount() - lastClickAt > GetDoubleClickTime(); });
         ClickAt(icon, rect.right / 2, rect.bottom / 2, true);
         lastClickAt = GetTickCount();
-        WaitFor([&] { return (menu = OpenMenuWindow()) != nullptr; }, 7000);
+        WaitFor([&] { return (menu = OpenMenuWindow()) != nullptr; }, 2500);
     }
     return menu;
 }
