@@ -20,7 +20,8 @@ TEST(FlowTest, AFirstRunSavesTheDefaultsGoesBackAndFindsThemAfterARestart) {
         ASSERT_TRUE(ClickUntil(form2, 40 + 50, 277 + 9, [&] {  // "Save Settings"
             return GetFileAttributesW(settings.c_str()) != INVALID_FILE_ATTRIBUTES;
         }));
-        EXPECT_EQ(ReadBytes(settings), kDefaultSettings);
+        // The file shows as soon as Kitbag creates it, before it is written.
+        EXPECT_TRUE(WaitFor([&] { return ReadBytesWhileWritten(settings) == kDefaultSettings; }));
         EXPECT_TRUE(kitbag.Visible(L"TForm2"));
         EXPECT_FALSE(kitbag.Visible(L"TForm1"));
         ASSERT_TRUE(ClickUntil(form2, 210 + 30, 277 + 6,  // "Go to Mainform", armed now
@@ -71,7 +72,9 @@ TEST(FlowTest, ShowSettingsAfterARestartOffersTheSavedKeysAndSavingAtOnceKeepsTh
     ASSERT_TRUE(ClickUntil(kitbag.Form(L"TForm2"), 40 + 50, 277 + 9, [&] {  // "Save Settings"
         return WriteTime(settings) != before;
     }));
-    EXPECT_EQ(ReadBytes(settings), saved);
+    // The new write time can show while Kitbag still holds the file it is writing.
+    EXPECT_TRUE(WaitFor([&] { return ReadBytesWhileWritten(settings) == saved; }))
+        << ReadBytesWhileWritten(settings);
 }
 
 // A click puts the caret beside the edit's one character; the key typed or pasted next is
