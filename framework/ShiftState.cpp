@@ -13,9 +13,9 @@ TShiftState KeyboardShiftState(ShiftStateAt at) {
     return shift;
 }
 
-// A mouse message carries Shift and Ctrl but not Alt.
+// A mouse message carries Shift and Ctrl but not Alt; only Alt is read, once per message.
 TShiftState MouseShiftState(WPARAM keys) {
-    TShiftState shift = KeyboardShiftState() & ssAlt;
+    TShiftState shift = GetKeyState(VK_MENU) < 0 ? ssAlt : 0;
     if (keys & MK_SHIFT) shift |= ssShift;
     if (keys & MK_CONTROL) shift |= ssCtrl;
     if (keys & MK_LBUTTON) shift |= ssLeft;
