@@ -4,11 +4,6 @@
 #include "Platform.h"
 
 namespace {
-std::unique_ptr<TMessageTimerHandler>& SharedTimerHandler() {
-    static std::unique_ptr<TMessageTimerHandler> handler;
-    return handler;
-}
-
 UINT_PTR NewTimerId() {
     static UINT_PTR last = 0;
     return ++last;
@@ -28,19 +23,9 @@ void TMessageTimerHandler::HandleTimerMessage(TMessage& message) {
     if (found != LiveTimers.end()) found->second->Tick();
 }
 
-TMessageTimerHandler* TimerWindow() { return SharedTimerHandler().get(); }
-
-void AcquireTimerWindow() {
-    if (!SharedTimerHandler()) SharedTimerHandler() = std::make_unique<TMessageTimerHandler>();
-    ++SharedTimerHandler()->UserCount;
-}
-
-void ReleaseTimerWindow() {
-    auto& handler = SharedTimerHandler();
-    if (!handler) return;
-    if (handler->UserCount > 0) --handler->UserCount;
-    if (handler->UserCount == 0) handler.reset();
-}
+TMessageTimerHandler* TimerWindow() { return SharedHandler<TMessageTimerHandler>::Get(); }
+void AcquireTimerWindow() { SharedHandler<TMessageTimerHandler>::Acquire(); }
+void ReleaseTimerWindow() { SharedHandler<TMessageTimerHandler>::Release(); }
 
 TMessageTimer::TMessageTimer() : timerId_(NewTimerId()) {
     AcquireTimerWindow();

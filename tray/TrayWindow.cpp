@@ -1,6 +1,5 @@
 #include "TrayWindow.h"
 
-#include <memory>
 #include <vector>
 
 #include "Application.h"
@@ -8,11 +7,6 @@
 #include "TrayIcon.h"
 
 namespace {
-
-std::unique_ptr<TTrayIconHandler>& SharedTrayHandler() {
-    static std::unique_ptr<TTrayIconHandler> handler;
-    return handler;
-}
 
 DWORD& VersionCache() {
     static DWORD cache = 0;
@@ -60,20 +54,14 @@ void TTrayIconHandler::HandleTrayMessage(TMessage& message) {
     }
 }
 
-TTrayIconHandler* TrayWindow() { return SharedTrayHandler().get(); }
+TTrayIconHandler* TrayWindow() { return SharedHandler<TTrayIconHandler>::Get(); }
 
 void AcquireTrayWindow() {
     InitialiseOnce();
-    if (!SharedTrayHandler()) SharedTrayHandler() = std::make_unique<TTrayIconHandler>();
-    ++SharedTrayHandler()->UserCount;
+    SharedHandler<TTrayIconHandler>::Acquire();
 }
 
-void ReleaseTrayWindow() {
-    auto& handler = SharedTrayHandler();
-    if (!handler) return;
-    if (handler->UserCount > 0) --handler->UserCount;
-    if (handler->UserCount == 0) handler.reset();
-}
+void ReleaseTrayWindow() { SharedHandler<TTrayIconHandler>::Release(); }
 
 DWORD CommonControlsVersion() {
     DWORD& cache = VersionCache();
