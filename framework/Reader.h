@@ -42,7 +42,9 @@ void Register(const std::string& className, TComponentFactory factory);
 TComponent* Create(const std::string& className, TComponent* owner);
 }  // namespace ClassRegistry
 
+// Makes a class known by the name the descriptions give it. (Not RegisterClass: that is a
+// macro of <windows.h>, and which one a file meant hung on its include order.)
 template <class T>
-void RegisterClass(const std::string& className) {
+void RegisterComponentClass(const std::string& className) {
     ClassRegistry::Register(className, [](TComponent* owner) { return new T(owner); });
 }

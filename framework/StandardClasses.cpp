@@ -12,14 +12,14 @@
 #include "Timer.h"
 
 void RegisterStandardClasses() {
-    RegisterClass<TButton>("TButton");
-    RegisterClass<TCheckBox>("TCheckBox");
-    RegisterClass<TEdit>("TEdit");
-    RegisterClass<TImage>("TImage");
-    RegisterClass<TLabel>("TLabel");
-    RegisterClass<TMemo>("TMemo");
-    RegisterClass<TMenuItem>("TMenuItem");
-    RegisterClass<TPanel>("TPanel");
-    RegisterClass<TPopupMenu>("TPopupMenu");
-    RegisterClass<TTimer>("TTimer");
+    RegisterComponentClass<TButton>("TButton");
+    RegisterComponentClass<TCheckBox>("TCheckBox");
+    RegisterComponentClass<TEdit>("TEdit");
+    RegisterComponentClass<TImage>("TImage");
+    RegisterComponentClass<TLabel>("TLabel");
+    RegisterComponentClass<TMemo>("TMemo");
+    RegisterComponentClass<TMenuItem>("TMenuItem");
+    RegisterComponentClass<TPanel>("TPanel");
+    RegisterComponentClass<TPopupMenu>("TPopupMenu");
+    RegisterComponentClass<TTimer>("TTimer");
 }

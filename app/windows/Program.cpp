@@ -39,11 +39,11 @@ bool StartsInTheTray() {
 
 void CreateProgramForms(TApplication& application) {
     RegisterStandardClasses();
-    RegisterClass<TFlatButton>("TFlatButton");
-    RegisterClass<TFlatCheckBox>("TFlatCheckBox");
-    RegisterClass<TFlatEdit>("TFlatEdit");
-    RegisterClass<TFlatTitlebar>("TFlatTitlebar");
-    RegisterClass<TTrayIcon>("TTrayIcon");
+    RegisterComponentClass<TFlatButton>("TFlatButton");
+    RegisterComponentClass<TFlatCheckBox>("TFlatCheckBox");
+    RegisterComponentClass<TFlatEdit>("TFlatEdit");
+    RegisterComponentClass<TFlatTitlebar>("TFlatTitlebar");
+    RegisterComponentClass<TTrayIcon>("TTrayIcon");
     application.CreateForm(Form1);
     const bool normalStart = Form1->Timer2->Enabled();
     const bool inTheTray = normalStart && StartsInTheTray();

@@ -15,9 +15,9 @@ namespace {
 
 TEST(AdvColorAmountsTest, EveryFlatControlRefusesAnAmountOutsideZeroToHundred) {
     TApplication application;
-    RegisterClass<TFlatButton>("TFlatButton");
-    RegisterClass<TFlatCheckBox>("TFlatCheckBox");
-    RegisterClass<TFlatEdit>("TFlatEdit");
+    RegisterComponentClass<TFlatButton>("TFlatButton");
+    RegisterComponentClass<TFlatCheckBox>("TFlatCheckBox");
+    RegisterComponentClass<TFlatEdit>("TFlatEdit");
     application.Initialize();
     auto describe = [](const std::string& type, const std::string& line) {
         return "object F: TTestForm\n object C: " + type + "\n  " + line + "\n end\nend";

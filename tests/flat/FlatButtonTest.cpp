@@ -78,7 +78,7 @@ protected:
     FlatButtonTest() {
         fakeCursor = {-10000, -10000};
         fakeActiveWindow = nullptr;
-        RegisterClass<TFlatButton>("TFlatButton");
+        RegisterComponentClass<TFlatButton>("TFlatButton");
         application.Initialize();
     }
 

@@ -67,7 +67,7 @@ COLORREF Rgb(TColor color) { return ColorToRGB(color); }
 class FlatCheckBoxTest : public ::testing::Test {
 protected:
     FlatCheckBoxTest() : fake_(calls_) {
-        RegisterClass<TFlatCheckBox>("TFlatCheckBox");
+        RegisterComponentClass<TFlatCheckBox>("TFlatCheckBox");
         application.Initialize();
         boxActive = true;
         boxCursor = {0, 0};

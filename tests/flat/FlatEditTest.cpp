@@ -79,7 +79,7 @@ class FlatEditTest : public ::testing::Test {
 protected:
     FlatEditTest() {
         RegisterStandardClasses();
-        RegisterClass<TFlatEdit>("TFlatEdit");
+        RegisterComponentClass<TFlatEdit>("TFlatEdit");
         application.Initialize();
         capture.SetSize(200, 100);
         Fakes::captureDC = capture.Canvas().Handle();

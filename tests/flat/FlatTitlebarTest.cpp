@@ -34,7 +34,7 @@ end)";
 class FlatTitlebarTest : public ::testing::Test {
 protected:
     FlatTitlebarTest() {
-        RegisterClass<TFlatTitlebar>("TFlatTitlebar");
+        RegisterComponentClass<TFlatTitlebar>("TFlatTitlebar");
         application.Initialize();
     }
     template <class Form = TestForm>

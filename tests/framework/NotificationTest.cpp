@@ -33,7 +33,7 @@ class NotificationTest : public ::testing::Test {
 protected:
     NotificationTest() {
         RegisterStandardClasses();
-        RegisterClass<TProbeLabel>("TProbeLabel");
+        RegisterComponentClass<TProbeLabel>("TProbeLabel");
         application.Initialize();
     }
     TApplication application;

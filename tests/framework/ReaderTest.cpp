@@ -53,7 +53,7 @@ public:
 class ReaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterClass<TProbe>("TProbe");
+        RegisterComponentClass<TProbe>("TProbe");
         Log().clear();
     }
     TProbe root{nullptr};

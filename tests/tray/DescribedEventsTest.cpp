@@ -36,9 +36,9 @@ end)";
 
 TEST(DescribedEventsTest, TheFlatEditsKeyEventsAndTheTrayIconsListAndBalloonEvents) {
     RegisterStandardClasses();
-    RegisterClass<TImageList>("TImageList");
-    RegisterClass<TTrayIcon>("TTrayIcon");
-    RegisterClass<TFlatEdit>("TFlatEdit");
+    RegisterComponentClass<TImageList>("TImageList");
+    RegisterComponentClass<TTrayIcon>("TTrayIcon");
+    RegisterComponentClass<TFlatEdit>("TFlatEdit");
     TApplication application;
     application.Initialize();
     std::string log;

@@ -76,7 +76,7 @@ class TrayIconTest : public ::testing::Test {
 protected:
     TrayIconTest() {
         RegisterStandardClasses();
-        RegisterClass<TTrayIcon>("TTrayIcon");
+        RegisterComponentClass<TTrayIcon>("TTrayIcon");
         table.Shell_NotifyIconA = &RecordShell;
         shell.clear();
         application.Initialize();
