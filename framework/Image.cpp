@@ -84,7 +84,6 @@ void TImage::Paint() {
         if (!IsRectEmpty(&shown)) PaintShownPart(shown);
         return;
     }
-    shownPart_.reset();  // the parent now shows it whole
     TBitmap& picture = Picture();
     if (picture.Empty()) return;
     RECT target = stretch_ ? box : RECT{0, 0, picture.Width(), picture.Height()};
