@@ -252,12 +252,17 @@ bool ChooseTrayMenuItem(int index) {
 std::string TrayMenuOutline() {
     HWND menu = OpenTrayMenu();
     if (!menu) return {};
-    // Read until two looks agree: the menu may still be painting.
-    std::string outline, previous;
+    // Read until the look has held for a while: on a busy machine the menu may still be
+    // painting, or not have painted yet over what lay beneath it.
+    std::string outline;
+    DWORD heldSince = GetTickCount();
     WaitFor([&] {
-        previous = outline;
-        outline = MenuOutlineOnScreen(menu);
-        return !outline.empty() && outline == previous;
+        std::string look = MenuOutlineOnScreen(menu);
+        if (look != outline) {
+            outline = look;
+            heldSince = GetTickCount();
+        }
+        return !outline.empty() && GetTickCount() - heldSince >= 400;
     });
     PressKeysForMenu({VK_ESCAPE});
     return outline;
