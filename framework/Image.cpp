@@ -4,6 +4,7 @@
 
 #include "PictureLoader.h"
 #include "Reader.h"
+#include "WinControl.h"
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
     ControlStyle &= ~csSetCaption;
@@ -11,15 +12,19 @@ TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
 }
 
 TBitmap& TImage::Picture() {
-    // The name goes first, so a picture that cannot be decoded is reported once.
-    if (!picture_ && !pictureName_.empty())
-        picture_ = LoadSharedPicture(std::exchange(pictureName_, {}));
+    if (!picture_ && !pictureName_.empty() && !decodeFailed_) {
+        decodeFailed_ = true;
+        picture_ = LoadSharedPicture(pictureName_);
+        decodeFailed_ = false;
+    }
     if (!picture_) picture_ = std::make_shared<TBitmap>();
     return *picture_;
 }
 
 void TImage::SetPicture(std::shared_ptr<TBitmap> picture) {
     pictureName_.clear();
+    decodeFailed_ = false;
+    shownPart_.reset();
     picture_ = std::move(picture);
     Invalidate();
 }
@@ -27,6 +32,8 @@ void TImage::SetPicture(std::shared_ptr<TBitmap> picture) {
 void TImage::SetPictureName(const std::string& resourceName) {
     CheckPictureExists(resourceName);
     picture_.reset();
+    shownPart_.reset();
+    decodeFailed_ = false;
     pictureName_ = resourceName;
     Invalidate();
 }
@@ -43,11 +50,44 @@ void TImage::SetTransparent(bool value) {
     Invalidate();
 }
 
+RECT TImage::ShownRect() const {
+    RECT shown = ClientRect();
+    if (TWinControl* parent = Parent()) {
+        RECT parentArea = parent->ClientRect();
+        OffsetRect(&parentArea, -Left(), -Top());
+        IntersectRect(&shown, &shown, &parentArea);
+    }
+    return shown;
+}
+
+void TImage::PaintShownPart(const RECT& shown) {
+    if (!shownPart_ || !EqualRect(&shown, &shownRect_)) {
+        TBitmap& picture = Picture();
+        if (picture.Empty()) return;
+        auto part = std::make_unique<TBitmap>();
+        part->SetSize(shown.right - shown.left, shown.bottom - shown.top, TPixelFormat::pf24bit);
+        // The same stretch as onto the parent, so the part holds the very pixels it shows.
+        RECT target = ClientRect();
+        OffsetRect(&target, -shown.left, -shown.top);
+        part->Canvas().StretchDraw(target, picture);
+        shownPart_ = std::move(part);
+        shownRect_ = shown;
+        picture_.reset();  // a later change of the shown part decodes it again
+    }
+    Canvas().Draw(shownRect_.left, shownRect_.top, *shownPart_);
+}
+
 void TImage::Paint() {
-    if (!picture_ && pictureName_.empty()) return;
+    if (!picture_ && (pictureName_.empty() || decodeFailed_) && !shownPart_) return;
+    RECT box = ClientRect(), shown = ShownRect();
+    if (stretch_ && !transparent_ && !pictureName_.empty() && !EqualRect(&shown, &box)) {
+        if (!IsRectEmpty(&shown)) PaintShownPart(shown);
+        return;
+    }
+    shownPart_.reset();  // the parent now shows it whole
     TBitmap& picture = Picture();
     if (picture.Empty()) return;
-    RECT target = stretch_ ? ClientRect() : RECT{0, 0, picture.Width(), picture.Height()};
+    RECT target = stretch_ ? box : RECT{0, 0, picture.Width(), picture.Height()};
     if (transparent_)
         Canvas().DrawTransparent(target, picture, picture.Pixel(0, picture.Height() - 1));
     else if (stretch_)

@@ -1,6 +1,7 @@
 // Windowless controls: the parent hit-tests them for the mouse and paints them in
 // order; a transparent picture leaves out its bottom-left colour; a named picture is
-// decoded once, with its colours, and a broken one is reported; hints, help and a popup
+// decoded once, with its colours, and a broken one is reported; a background stretched
+// past its window keeps only the shown part; hints, help and a popup
 // menu named in a description are kept.
 #include <gtest/gtest.h>
 
@@ -136,6 +137,43 @@ TEST_F(ControlTest, APictureIsDecodedOnceAt24BitsAndABrokenOneCannotBeRead) {
     } catch (const EReadError& error) {
         EXPECT_STREQ(error.what(), "Bild BROKENPICTURE kann nicht gelesen werden");
     }
+}
+
+// A window's background is a large shared picture stretched past its edges: the image
+// keeps only what the window shows, pixel for pixel what the whole would have drawn, and
+// lets the whole go; moved, it decodes the picture again.
+TEST_F(ControlTest, APictureStretchedPastItsWindowKeepsOnlyTheShownPartWithTheSamePixels) {
+    TestForm form(&application, R"(
+object Backdrop: TTestForm
+  ClientWidth = 150
+  ClientHeight = 100
+  object Background: TImage
+    Left = -40
+    Top = -30
+    Width = 260
+    Height = 170
+    Picture = TESTPICTURE
+    Stretch = True
+  end
+end)");
+    auto& image = ComponentAs<TImage>(form, "Background");
+    auto expectWholeStretch = [&](int left, int top) {
+        RECT all = form.ClientRect();
+        TBitmap shown, whole;
+        shown.SetSize(all.right, all.bottom);
+        form.PaintBackgroundAndControls(shown.Canvas().Handle(), all);
+        whole.SetSize(all.right, all.bottom);
+        whole.Canvas().StretchDraw({left, top, left + 260, top + 170}, *LoadSharedPicture("TESTPICTURE"));
+        for (int y = 0; y < all.bottom; ++y)
+            for (int x = 0; x < all.right; ++x)
+                ASSERT_EQ(shown.Pixel(x, y), whole.Pixel(x, y)) << x << "," << y;
+    };
+    expectWholeStretch(-40, -30);
+    EXPECT_TRUE(image.PictureDecoded());
+    EXPECT_FALSE(PictureInUse("TESTPICTURE"));
+    image.SetBounds(-17, -65, 260, 170);
+    expectWholeStretch(-17, -65);
+    EXPECT_FALSE(PictureInUse("TESTPICTURE"));
 }
 
 TEST_F(ControlTest, ALabelSizesItselfToItsTextUnlessFixed) {
