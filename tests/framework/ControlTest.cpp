@@ -5,6 +5,8 @@
 // menu named in a description are kept.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "Bitmap.h"
 #include "Image.h"
 #include "Label.h"
@@ -25,13 +27,14 @@ protected:
     }
 
     // What the form's client area looks like, painted off screen.
-    static COLORREF PixelOf(TCustomForm& form, int x, int y) {
-        TBitmap shot;
-        shot.SetSize(form.ClientWidth(), form.ClientHeight());
+    static std::unique_ptr<TBitmap> Painted(TCustomForm& form) {
+        auto shot = std::make_unique<TBitmap>();
+        shot->SetSize(form.ClientWidth(), form.ClientHeight());
         RECT all = form.ClientRect();
-        form.PaintBackgroundAndControls(shot.Canvas().Handle(), all);
-        return shot.Pixel(x, y);
+        form.PaintBackgroundAndControls(shot->Canvas().Handle(), all);
+        return shot;
     }
+    static COLORREF PixelOf(TCustomForm& form, int x, int y) { return Painted(form)->Pixel(x, y); }
 
     TApplication application;
 };
@@ -158,15 +161,13 @@ object Backdrop: TTestForm
 end)");
     auto& image = ComponentAs<TImage>(form, "Background");
     auto expectWholeStretch = [&](int left, int top) {
-        RECT all = form.ClientRect();
-        TBitmap shown, whole;
-        shown.SetSize(all.right, all.bottom);
-        form.PaintBackgroundAndControls(shown.Canvas().Handle(), all);
-        whole.SetSize(all.right, all.bottom);
+        auto shown = Painted(form);
+        TBitmap whole;
+        whole.SetSize(shown->Width(), shown->Height());
         whole.Canvas().StretchDraw({left, top, left + 260, top + 170}, *LoadSharedPicture("TESTPICTURE"));
-        for (int y = 0; y < all.bottom; ++y)
-            for (int x = 0; x < all.right; ++x)
-                ASSERT_EQ(shown.Pixel(x, y), whole.Pixel(x, y)) << x << "," << y;
+        for (int y = 0; y < shown->Height(); ++y)
+            for (int x = 0; x < shown->Width(); ++x)
+                ASSERT_EQ(shown->Pixel(x, y), whole.Pixel(x, y)) << x << "," << y;
     };
     expectWholeStretch(-40, -30);
     EXPECT_TRUE(image.PictureDecoded());
