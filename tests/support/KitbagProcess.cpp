@@ -199,35 +199,52 @@ int TrayIconCount() {
 }
 
 namespace {
+// The popup menu on screen, whichever program shows it. A second window of the menu's
+// class may exist while one is made or taken down, so each is looked at.
 HWND OpenMenuWindow() {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    return menu && IsWindowVisible(menu) ? menu : nullptr;
+    HWND menu = nullptr;
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)))
+        if (IsWindowVisible(menu)) return menu;
+    return nullptr;
 }
 
-// Right-clicks the tray icon until its menu is on screen, at most three times, as
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+// Right-clicks the tray icon until its menu is on screen, at most four times, as
 // ClickUntil does; answers the menu's window. A second click on the same spot within the
 // double-click time would arrive as a double-click, which opens no menu; a player's next
 // click comes later.
 HWND OpenTrayMenu() {
     static DWORD lastClickAt = GetTickCount() - GetDoubleClickTime() - 1;
-    HWND icon = TrayIcon();
-    if (!icon) return nullptr;
-    RECT rect;
-    GetClientRect(icon, &rect);
-    HWND menu = nullptr;
-    // A menu opens within a few hundred milliseconds; a click lost while Wine's tray is
-    // still settling is clicked again soon instead of waited for.
+    // A menu that an earlier click opened late is the one wanted: another click on the
+    // icon would land on the menu.
+    HWND menu = OpenMenuWindow();
     for (int attempt = 0; attempt < 4 && !menu; ++attempt) {
+        HWND icon = TrayIcon();
+        if (!icon) return nullptr;
+        RECT rect;
+        GetClientRect(icon, &rect);
         WaitFor([] { return GetTickCount() - lastClickAt > GetDoubleClickTime(); });
         ClickAt(icon, rect.right / 2, rect.bottom / 2, true);
         lastClickAt = GetTickCount();
-        WaitFor([&] { return (menu = OpenMenuWindow()) != nullptr; }, 2500);
+        // A click lost while Wine's tray is still settling is clicked again soon; each
+        // later click waits longer, for a machine that is merely slow to show the menu.
+        WaitFor([&] { return (menu = OpenMenuWindow()) != nullptr; }, 2500 * DWORD(attempt + 1));
     }
     return menu;
 }
 
-// Presses keys as a player would and waits until the menu has closed.
-bool PressKeysForMenu(const std::vector<WORD>& keys) {
+// Presses keys for the open menu as a player would; answers whether the menu closed.
+// Keys go to the program in front. The click that opened the menu can put the tray's own
+// window in front after the menu is up; the menu's program is put back in front first.
+bool PressKeysForMenu(HWND menu, const std::vector<WORD>& keys) {
+    const DWORD process = ProcessOf(menu);
+    if (!WaitFor([&] { return ProcessOf(GetForegroundWindow()) == process; }, 1000))
+        SetForegroundWindow(GetWindow(menu, GW_OWNER));
     std::vector<INPUT> inputs;
     for (WORD key : keys) {
         INPUT input{};
@@ -238,15 +255,22 @@ bool PressKeysForMenu(const std::vector<WORD>& keys) {
         inputs.push_back(input);
     }
     SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
-    return WaitFor([] { return OpenMenuWindow() == nullptr; });
+    return WaitFor([] { return OpenMenuWindow() == nullptr; }, 10000);
 }
 }  // namespace
 
 bool ChooseTrayMenuItem(int index) {
-    if (!OpenTrayMenu()) return false;
     std::vector<WORD> keys(size_t(index + 1), VK_DOWN);
     keys.push_back(VK_RETURN);
-    return PressKeysForMenu(keys);
+    // A menu still open after the keys did not get them: it is left with Esc and the
+    // item chosen again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        HWND menu = OpenTrayMenu();
+        if (!menu) return false;
+        if (PressKeysForMenu(menu, keys)) return true;
+        if (OpenMenuWindow() == menu) PressKeysForMenu(menu, {VK_ESCAPE});
+    }
+    return false;
 }
 
 std::string TrayMenuOutline() {
@@ -264,6 +288,6 @@ std::string TrayMenuOutline() {
         }
         return !outline.empty() && GetTickCount() - heldSince >= 400;
     });
-    PressKeysForMenu({VK_ESCAPE});
+    PressKeysForMenu(menu, {VK_ESCAPE});
     return outline;
 }

@@ -42,12 +42,21 @@ protected:
         ASSERT_TRUE(kitbag->WaitForExit());
         ASSERT_TRUE(WaitFor([] { return TrayIconCount() == 0; }));
     }
-    // Shift+W in front of a window of the test's own gives keypad 7.
+    // Shift+W in front of a window of the test's own gives keypad 7, and W never arrives.
+    // Pressed again when neither arrived or W arrived as itself: the icon shows a moment
+    // before the keys go on, and under Wine the tray's own window, shown for the new
+    // icon, may take the foreground a moment later.
     void ShiftWIsKeypad7() {
-        ASSERT_TRUE(target.TakeForeground());
-        target.Clear();
-        SendKeys({VK_SHIFT, 'W', -'W', -VK_SHIFT});
-        ASSERT_TRUE(target.WaitFor("up " + std::to_string(VK_NUMPAD7)));
+        const std::string keypadUp = "up " + std::to_string(VK_NUMPAD7);
+        const std::string wUp = "up " + std::to_string('W');
+        const DWORD start = GetTickCount();
+        do {
+            ASSERT_TRUE(target.TakeForeground());
+            target.Clear();
+            SendKeys({VK_SHIFT, 'W', -'W', -VK_SHIFT});
+            PumpUntil([&] { return target.Count(keypadUp) + target.Count(wUp) > 0; }, 3000);
+        } while (!target.Count(keypadUp) && GetTickCount() - start < 30000);
+        EXPECT_GT(target.Count(keypadUp), 0);
         EXPECT_EQ(target.Count("down " + std::to_string('W')), 0);
     }
 
