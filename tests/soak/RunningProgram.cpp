@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "MenuOnScreen.h"
 #include "Program.h"
 #include "SlotSettings.h"
 #include "TestSupport.h"
@@ -16,14 +17,6 @@
 namespace {
 
 bool Shown(HWND window) { return window && IsWindowVisible(window); }
-
-bool MenuOfThisThreadShown() {
-    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr));)
-        if (GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId() &&
-            IsWindowVisible(menu))
-            return true;
-    return false;
-}
 }  // namespace
 
 RunningProgram::RunningProgram() {
@@ -58,6 +51,6 @@ std::string VisibleWindows() {
     };
     for (const auto& [name, window] : windows)
         if (Shown(window)) add(name);
-    if (MenuOfThisThreadShown()) add("tray menu");
+    if (VisibleMenuWindow(GetCurrentThreadId())) add("tray menu");
     return shown;
 }

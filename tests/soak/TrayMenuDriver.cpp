@@ -1,5 +1,6 @@
 #include "TrayMenuDriver.h"
 
+#include "MenuOnScreen.h"
 #include "TrayIcon.h"
 #include "TrayWindow.h"
 
@@ -28,14 +29,6 @@ struct ThreadHook {
     ThreadHook(const ThreadHook&) = delete;
     ThreadHook& operator=(const ThreadHook&) = delete;
 };
-
-HWND MenuOfThisThread() {
-    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr));)
-        if (GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId() &&
-            IsWindowVisible(menu))
-            return menu;
-    return nullptr;
-}
 
 std::vector<std::string> ItemsOf(HWND menuWindow) {
     std::vector<std::string> items;
@@ -124,7 +117,7 @@ LRESULT CALLBACK TrayMenuDriver::MenuFilter(int code, WPARAM wParam, LPARAM lPar
 }
 
 void TrayMenuDriver::Tick() {
-    HWND menu = MenuOfThisThread();
+    HWND menu = VisibleMenuWindow(GetCurrentThreadId());
     DWORD now = GetTickCount();
     if (!menu) {
         if (!outcome_.shown && now - openedAt_ > kPatienceMs) {

@@ -199,15 +199,6 @@ int TrayIconCount() {
 }
 
 namespace {
-// The popup menu on screen, whichever program shows it. A second window of the menu's
-// class may exist while one is made or taken down, so each is looked at.
-HWND OpenMenuWindow() {
-    HWND menu = nullptr;
-    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)))
-        if (IsWindowVisible(menu)) return menu;
-    return nullptr;
-}
-
 DWORD ProcessOf(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
@@ -222,7 +213,7 @@ HWND OpenTrayMenu() {
     static DWORD lastClickAt = GetTickCount() - GetDoubleClickTime() - 1;
     // A menu that an earlier click opened late is the one wanted: another click on the
     // icon would land on the menu.
-    HWND menu = OpenMenuWindow();
+    HWND menu = VisibleMenuWindow();
     for (int attempt = 0; attempt < 4 && !menu; ++attempt) {
         HWND icon = TrayIcon();
         if (!icon) return nullptr;
@@ -233,7 +224,7 @@ HWND OpenTrayMenu() {
         lastClickAt = GetTickCount();
         // A click lost while Wine's tray is still settling is clicked again soon; each
         // later click waits longer, for a machine that is merely slow to show the menu.
-        WaitFor([&] { return (menu = OpenMenuWindow()) != nullptr; }, 2500 * DWORD(attempt + 1));
+        WaitFor([&] { return (menu = VisibleMenuWindow()) != nullptr; }, 2500 * DWORD(attempt + 1));
     }
     return menu;
 }
@@ -255,7 +246,7 @@ bool PressKeysForMenu(HWND menu, const std::vector<WORD>& keys) {
         inputs.push_back(input);
     }
     SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
-    return WaitFor([] { return OpenMenuWindow() == nullptr; }, 10000);
+    return WaitFor([] { return VisibleMenuWindow() == nullptr; }, 10000);
 }
 }  // namespace
 
@@ -268,7 +259,7 @@ bool ChooseTrayMenuItem(int index) {
         HWND menu = OpenTrayMenu();
         if (!menu) return false;
         if (PressKeysForMenu(menu, keys)) return true;
-        if (OpenMenuWindow() == menu) PressKeysForMenu(menu, {VK_ESCAPE});
+        if (VisibleMenuWindow() == menu) PressKeysForMenu(menu, {VK_ESCAPE});
     }
     return false;
 }

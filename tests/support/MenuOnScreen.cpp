@@ -61,6 +61,13 @@ struct Entry {
 
 }  // namespace
 
+HWND VisibleMenuWindow(DWORD threadId) {
+    for (HWND menu = nullptr; (menu = FindWindowExW(nullptr, menu, L"#32768", nullptr));)
+        if ((!threadId || GetWindowThreadProcessId(menu, nullptr) == threadId) && IsWindowVisible(menu))
+            return menu;
+    return nullptr;
+}
+
 std::string MenuOutlineOnScreen(HWND menuWindow) {
     const ScreenShot shot(menuWindow);
     const int border = 3;  // the menu's frame

@@ -6,6 +6,10 @@
 
 #include <string>
 
+// The popup menu window on screen: of the given thread, or without one of any program.
+// More than one window of the menu's class may exist while one is made or taken down.
+HWND VisibleMenuWindow(DWORD threadId = 0);
+
 // One character per entry of the open menu, top to bottom: '-' a separator, 'v' an item
 // with a check mark, 'o' an item without. Empty when nothing readable is on screen.
 std::string MenuOutlineOnScreen(HWND menuWindow);
